@@ -1,0 +1,151 @@
+// Windows implementation of the platform interface.
+#include "base/platform.h"
+#include "base/win32/wide.h"
+
+#include <windows.h>
+
+namespace platform {
+
+using wide::w;
+
+u16 ansiToUtf16(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    if (n <= 0) return {};
+    u16 out(static_cast<size_t>(n), u'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide::w(out.data()), n);
+    return out;
+}
+
+std::string utf16ToAnsi(u16view text) {
+    if (text.empty()) return {};
+    const wchar_t* src = reinterpret_cast<const wchar_t*>(text.data());
+    int n = WideCharToMultiByte(CP_ACP, 0, src, static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return {};
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, src, static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
+    return out;
+}
+
+int compareNoCase(u16view a, u16view b) {
+    int r = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE,
+                           reinterpret_cast<const wchar_t*>(a.data()), static_cast<int>(a.size()),
+                           reinterpret_cast<const wchar_t*>(b.data()), static_cast<int>(b.size()));
+    return r == 0 ? 0 : r - 2; // CSTR_LESS_THAN 1, EQUAL 2, GREATER 3
+}
+
+bool getEnv(u16view name, u16& value) {
+    u16 n(name);
+    DWORD size = GetEnvironmentVariableW(w(n), nullptr, 0);
+    if (size == 0) return false;
+    std::wstring buf(size, L'\0');
+    DWORD got = GetEnvironmentVariableW(w(n), buf.data(), size);
+    if (got >= size) return false;
+    value = wide::u(buf.c_str(), got);
+    return true;
+}
+
+bool isDirectory(u16view path) {
+    if (path.empty()) return false;
+    DWORD a = GetFileAttributesW(w(u16(path)));
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool fileExists(u16view path) {
+    if (path.empty()) return false;
+    DWORD a = GetFileAttributesW(w(u16(path)));
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool readFile(u16view path, std::string& bytes) {
+    bytes.clear();
+    if (path.empty()) return false;
+    HANDLE h = CreateFileW(w(u16(path)), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool ok = true;
+    char buf[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(h, buf, sizeof buf, &got, nullptr)) { ok = false; break; }
+        if (got == 0) break;
+        bytes.append(buf, got);
+    }
+    CloseHandle(h);
+    if (!ok) bytes.clear();
+    return ok;
+}
+
+namespace {
+bool isTransient(DWORD e) {
+    return e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION || e == ERROR_ACCESS_DENIED ||
+           e == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+} // namespace
+
+bool writeFileAtomic(u16view path, std::string_view bytes) {
+    if (path.empty()) return false;
+    u16 target(path);
+    // A unique temporary name beside the target, so the final move stays
+    // on one volume and is atomic.
+    wchar_t suffix[40];
+    wsprintfW(suffix, L".%lx-%lx.tmp", GetCurrentProcessId(), GetCurrentThreadId());
+    u16 tmp = target + wide::u(suffix);
+    HANDLE h = CreateFileW(w(tmp), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool ok = true;
+    size_t done = 0;
+    while (ok && done < bytes.size()) {
+        DWORD put = 0;
+        DWORD chunk = static_cast<DWORD>(bytes.size() - done > 1u << 20 ? 1u << 20 : bytes.size() - done);
+        if (!WriteFile(h, bytes.data() + done, chunk, &put, nullptr) || put == 0) ok = false;
+        done += put;
+    }
+    if (ok && !FlushFileBuffers(h)) ok = false;
+    CloseHandle(h);
+    if (ok) {
+        ok = false;
+        for (int attempt = 0; attempt < 50 && !ok; ++attempt) {
+            if (GetFileAttributesW(w(target)) == INVALID_FILE_ATTRIBUTES) {
+                ok = MoveFileExW(w(tmp), w(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+            } else {
+                ok = ReplaceFileW(w(target), w(tmp), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
+                if (!ok && GetLastError() == ERROR_FILE_NOT_FOUND)
+                    ok = MoveFileExW(w(tmp), w(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+            }
+            if (!ok) {
+                if (!isTransient(GetLastError())) break;
+                Sleep(10);
+            }
+        }
+    }
+    if (!ok) DeleteFileW(w(tmp));
+    return ok;
+}
+
+bool deleteFile(u16view path) {
+    return !path.empty() && DeleteFileW(w(u16(path))) != 0;
+}
+
+namespace {
+class Win32Mutex : public NamedMutex {
+public:
+    explicit Win32Mutex(HANDLE h) : h_(h) {}
+    ~Win32Mutex() override { CloseHandle(h_); }
+    void lock() override {
+        DWORD r = WaitForSingleObject(h_, INFINITE);
+        (void)r; // WAIT_ABANDONED still hands us ownership; the file is re-read anyway
+    }
+    void unlock() override { ReleaseMutex(h_); }
+private:
+    HANDLE h_; // owned
+};
+} // namespace
+
+std::unique_ptr<NamedMutex> createNamedMutex(u16view name) {
+    HANDLE h = CreateMutexW(nullptr, FALSE, w(u16(name)));
+    if (!h) return nullptr;
+    return std::make_unique<Win32Mutex>(h);
+}
+
+} // namespace platform

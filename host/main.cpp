@@ -1,0 +1,3 @@
+// Placeholder until the stand-in host lands.
+#include <windows.h>
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) { return 0; }
