@@ -78,8 +78,7 @@ bool readFile(u16view path, std::string& bytes) {
 
 namespace {
 bool isTransient(DWORD e) {
-    return e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION || e == ERROR_ACCESS_DENIED ||
-           e == ERROR_UNABLE_TO_REMOVE_REPLACED;
+    return e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION || e == ERROR_ACCESS_DENIED;
 }
 } // namespace
 
@@ -104,15 +103,12 @@ bool writeFileAtomic(u16view path, std::string_view bytes) {
     if (ok && !FlushFileBuffers(h)) ok = false;
     CloseHandle(h);
     if (ok) {
+        // A rename over the target, not ReplaceFileW: that one makes a
+        // backup file of its own in the folder and may leave it behind
+        // when the target cannot be replaced.
         ok = false;
         for (int attempt = 0; attempt < 50 && !ok; ++attempt) {
-            if (GetFileAttributesW(w(target)) == INVALID_FILE_ATTRIBUTES) {
-                ok = MoveFileExW(w(tmp), w(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-            } else {
-                ok = ReplaceFileW(w(target), w(tmp), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0;
-                if (!ok && GetLastError() == ERROR_FILE_NOT_FOUND)
-                    ok = MoveFileExW(w(tmp), w(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-            }
+            ok = MoveFileExW(w(tmp), w(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
             if (!ok) {
                 if (!isTransient(GetLastError())) break;
                 Sleep(10);
