@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the Windows tree and starts the stand-in host with the plug-in on
+# the sample document. On a display it stays open; without one it runs on a
+# private Xvfb, saves a screenshot and prints its path.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+bash scripts/setup.sh
+. scripts/wine-env.sh
+
+if [ ! -f build/win/CMakeCache.txt ]; then
+  cmake -S . -B build/win --toolchain cmake/toolchain-mingw-i686.cmake >/dev/null
+fi
+cmake --build build/win -j"$(nproc)" --target vexa2_host dist >/dev/null
+
+headless=0
+[ -n "${DISPLAY:-}" ] || headless=1
+vexa_start_display
+export WINEPREFIX="${VEXA_DEMO_PREFIX:-$root/build/wine-demo}" WINEDEBUG=-all
+vexa_init_prefix "$WINEPREFIX" "${LANG:-C.UTF-8}"
+
+host=(build/win/bin/hostedit.exe /plugin "$(winepath -w "$root/dist/vexa2.dll")" "$(winepath -w "$root/samples/sample.tex")")
+if [ $headless -eq 0 ]; then
+  exec wine "${host[@]}"
+fi
+
+# Headless: a Wine desktop draws window captions for the screenshot.
+wine explorer /desktop=vexa2demo,1024x768 "${host[@]}" &
+pid=$!
+sleep "${VEXA_DEMO_WAIT:-8}"
+shot="$root/build/demo.png"
+/usr/bin/import -window root -display "$DISPLAY" "$shot"
+kill "$pid" 2>/dev/null || true
+WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true
+vexa_stop_display
+echo "screenshot: $shot"

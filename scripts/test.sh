@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Builds both trees from clean and runs every test: native, native under
+# AddressSanitizer + UndefinedBehaviorSanitizer, and the Windows build under
+# Wine (English and Japanese locales). Exits non-zero on any failure.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+bash scripts/setup.sh || { echo "setup failed"; exit 1; }
+. scripts/wine-env.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+passed=0
+failed=0
+status=0
+
+# run_ctest NAME DIR [ctest args...]: runs CTest and adds its counts.
+run_ctest() {
+  local name="$1" dir="$2"; shift 2
+  local log="$root/build/ctest-$name.log"
+  echo "=== $name: tests"
+  (cd "$dir" && ctest --output-on-failure "$@") 2>&1 | tee "$log"
+  local line p t f
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
+  if [ -z "$line" ]; then
+    echo "$name: no test summary"; status=1; return
+  fi
+  f=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
+  t=$(echo "$line" | sed -E 's/.* failed out of ([0-9]+).*/\1/')
+  p=$((t - f))
+  passed=$((passed + p)); failed=$((failed + f))
+  [ "$f" -eq 0 ] || status=1
+}
+
+# build NAME DIR [cmake args...]
+build() {
+  local name="$1" dir="$2"; shift 2
+  echo "=== $name: build"
+  rm -rf "$dir"
+  if ! cmake -S . -B "$dir" "$@" >"$root/build/cmake-$name.log" 2>&1; then
+    cat "$root/build/cmake-$name.log"; echo "$name: configure failed"; status=1; return 1
+  fi
+  if ! cmake --build "$dir" -j"$jobs" >"$root/build/make-$name.log" 2>&1; then
+    grep -E 'error|Error' "$root/build/make-$name.log" | head -n 40
+    echo "$name: build failed"; status=1; failed=$((failed + 1)); return 1
+  fi
+}
+
+mkdir -p build
+rm -rf dist
+
+if build native build/native; then
+  run_ctest native build/native -j"$jobs"
+fi
+
+if build sanitizers build/asan -DVEXA_SANITIZE=ON; then
+  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    run_ctest sanitizers build/asan -j"$jobs"
+fi
+
+if build windows build/win --toolchain cmake/toolchain-mingw-i686.cmake; then
+  if vexa_start_display; then
+    # Both prefixes are made up front: a prefix's first start takes seconds.
+    vexa_init_prefix "$root/build/win/wine-en" C.UTF-8 &
+    vexa_init_prefix "$root/build/win/wine-ja" ja_JP.UTF-8 &
+    wait
+    run_ctest wine build/win -j"$jobs" --timeout 300
+    vexa_stop_display
+  else
+    status=1
+  fi
+fi
+
+echo
+echo "total: $passed passed, $failed failed"
+exit $status
