@@ -15,6 +15,7 @@ public:
     bool load(const std::wstring& path);
     void unload();
     bool loaded() const { return module_ != nullptr; }
+    HMODULE module() const { return module_; }
 
     OnCommandFn onCommand = nullptr;
     QueryStatusFn queryStatus = nullptr;

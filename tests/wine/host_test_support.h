@@ -1,0 +1,56 @@
+// Shared by the host's Wine tests: finding the built plug-in, waiting for
+// another thread or process without fixed sleeps, reading window texts.
+#pragma once
+#include "base/win32/wide.h"
+
+#include <functional>
+#include <string>
+#include <windows.h>
+#include <commctrl.h>
+
+namespace host_test {
+
+// dist\vexa2.dll of the source tree: the test runs from build\<x>\bin, so
+// the first folder upwards that has it wins. Empty when none has.
+inline std::wstring pluginDll() {
+    wchar_t buffer[MAX_PATH * 2] = {};
+    GetModuleFileNameW(nullptr, buffer, MAX_PATH * 2);
+    std::wstring dir = buffer;
+    for (;;) {
+        size_t slash = dir.find_last_of(L"\\/");
+        if (slash == std::wstring::npos) return L"";
+        dir.resize(slash);
+        std::wstring candidate = dir + L"\\dist\\vexa2.dll";
+        if (GetFileAttributesW(candidate.c_str()) != INVALID_FILE_ATTRIBUTES) return candidate;
+    }
+}
+
+// The folder of the running test program (build\<x>\bin\), with a separator.
+inline std::wstring binFolder() {
+    wchar_t buffer[MAX_PATH * 2] = {};
+    GetModuleFileNameW(nullptr, buffer, MAX_PATH * 2);
+    std::wstring s = buffer;
+    return s.substr(0, s.find_last_of(L"\\/") + 1);
+}
+
+// Polls cond, pumping this thread's messages, for up to limitMs; returns
+// its last value. Waiting on real events (other threads, processes, the
+// input queue) needs slack, never a fixed sleep.
+inline bool waitFor(const std::function<bool()>& cond, DWORD limitMs = 10000) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (cond()) return true;
+        if (GetTickCount() - start > limitMs) return cond();
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(10);
+    }
+}
+
+inline std::wstring statusText(HWND statusBar) {
+    wchar_t buffer[512] = {};
+    SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+} // namespace host_test
