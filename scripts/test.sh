@@ -60,9 +60,9 @@ fi
 if build windows build/win --toolchain cmake/toolchain-mingw-i686.cmake; then
   if vexa_start_display; then
     # Both prefixes are made up front: a prefix's first start takes seconds.
-    vexa_init_prefix "$root/build/win/wine-en" C.UTF-8 &
-    vexa_init_prefix "$root/build/win/wine-ja" ja_JP.UTF-8 &
-    wait
+    vexa_init_prefix "$root/build/win/wine-en" C.UTF-8 & en=$!
+    vexa_init_prefix "$root/build/win/wine-ja" ja_JP.UTF-8 & ja=$!
+    wait "$en" "$ja"   # not a bare wait: Xvfb is a child too
     run_ctest wine build/win -j"$jobs" --timeout 300
     vexa_stop_display
   else
