@@ -29,7 +29,7 @@ wine explorer /desktop=vexa2demo,1024x768 "${host[@]}" &
 pid=$!
 sleep "${VEXA_DEMO_WAIT:-8}"
 shot="$root/build/demo.png"
-/usr/bin/import -window root -display "$DISPLAY" "$shot"
+/usr/bin/import -window root -crop 1024x768+0+0 -display "$DISPLAY" "$shot"
 kill "$pid" 2>/dev/null || true
 WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true
 vexa_stop_display
