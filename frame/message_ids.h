@@ -27,6 +27,9 @@ constexpr uint32_t SupportWindowFailed = 0x1030004;
 constexpr uint32_t EasySupportFailed = 0x1030005;
 constexpr uint32_t ShortcutTableFailed = 0x1030006;
 constexpr uint32_t HookKeyboardFailed = 0x1030007;
+
+// Toolbar and window texts.
+constexpr uint32_t CommentTooLong = 0x104000A;        // %d: the character limit
 } // namespace msgid
 
 namespace cfgid {
