@@ -32,6 +32,20 @@ bool readFile(u16view path, std::string& bytes);
 // locked by another process. On failure the old file is untouched.
 bool writeFileAtomic(u16view path, std::string_view bytes);
 bool deleteFile(u16view path);
+// Size and last-write time of a regular file; the time counts 100 ns
+// intervals since 1601-01-01 UTC (the Windows file time), so stamps
+// compare the same way on both sides. False for a folder or a missing file.
+struct FileStamp {
+    uint64_t size = 0;
+    uint64_t writeTime = 0;
+};
+bool fileStamp(u16view path, FileStamp& stamp);
+// Reads exactly size bytes at offset into out (one read, no intermediate
+// copy); false when the file is shorter or cannot be read.
+bool readFileRange(u16view path, uint64_t offset, size_t size, void* out);
+// True when the file exists and could be opened for writing with no other
+// handle sharing it (nobody else holds it open).
+bool canOpenExclusive(u16view path);
 
 // --- locks ----------------------------------------------------------------
 // A mutex named across processes, recursive for its owning thread.

@@ -170,6 +170,43 @@ bool deleteFile(u16view path) {
     return !path.empty() && ::unlink(nativePath(path).c_str()) == 0;
 }
 
+bool fileStamp(u16view path, FileStamp& stamp) {
+    stamp = {};
+    struct stat st;
+    if (path.empty() || stat(nativePath(path).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    // Seconds between 1601-01-01 and 1970-01-01.
+    const uint64_t epochShift = 11644473600ull;
+    stamp.size = static_cast<uint64_t>(st.st_size);
+    stamp.writeTime = (static_cast<uint64_t>(st.st_mtim.tv_sec) + epochShift) * 10000000ull +
+                      static_cast<uint64_t>(st.st_mtim.tv_nsec) / 100;
+    return true;
+}
+
+bool readFileRange(u16view path, uint64_t offset, size_t size, void* out) {
+    if (path.empty()) return false;
+    int fd = ::open(nativePath(path).c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    size_t done = 0;
+    char* dst = static_cast<char*>(out);
+    while (done < size) {
+        ssize_t r = ::pread(fd, dst + done, size - done, static_cast<off_t>(offset + done));
+        if (r <= 0) break;
+        done += static_cast<size_t>(r);
+    }
+    ::close(fd);
+    return done == size;
+}
+
+bool canOpenExclusive(u16view path) {
+    // Linux has no share modes: being able to open it for writing is all
+    // that can be checked.
+    if (!fileExists(path)) return false;
+    int fd = ::open(nativePath(path).c_str(), O_WRONLY);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
 namespace {
 class ProcessMutex : public NamedMutex {
 public:

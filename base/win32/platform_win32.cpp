@@ -123,6 +123,45 @@ bool deleteFile(u16view path) {
     return !path.empty() && DeleteFileW(w(u16(path))) != 0;
 }
 
+bool fileStamp(u16view path, FileStamp& stamp) {
+    stamp = {};
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (path.empty() || !GetFileAttributesExW(w(u16(path)), GetFileExInfoStandard, &data)) return false;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    stamp.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.writeTime = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                      data.ftLastWriteTime.dwLowDateTime;
+    return true;
+}
+
+bool readFileRange(u16view path, uint64_t offset, size_t size, void* out) {
+    if (path.empty()) return false;
+    HANDLE h = CreateFileW(w(u16(path)), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(offset);
+    bool ok = SetFilePointerEx(h, at, nullptr, FILE_BEGIN) != 0;
+    size_t done = 0;
+    char* dst = static_cast<char*>(out);
+    while (ok && done < size) {
+        DWORD got = 0;
+        DWORD chunk = static_cast<DWORD>(size - done > (1u << 30) ? (1u << 30) : size - done);
+        if (!ReadFile(h, dst + done, chunk, &got, nullptr) || got == 0) break;
+        done += got;
+    }
+    CloseHandle(h);
+    return ok && done == size;
+}
+
+bool canOpenExclusive(u16view path) {
+    if (!fileExists(path)) return false;
+    HANDLE h = CreateFileW(w(u16(path)), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(h);
+    return true;
+}
+
 namespace {
 class Win32Mutex : public NamedMutex {
 public:

@@ -1,0 +1,32 @@
+// Command positions remembered in the settings by the support window
+// ("SupportHistory", "SupportHistoryList", "SupportHistoryWords"), and their
+// translation when the command dictionary is saved in a new order.
+#pragma once
+#include "base/text.h"
+#include "support/dictionary_records.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class CSetting;
+
+namespace history_positions {
+
+inline constexpr size_t ListSlots = 13;
+inline constexpr size_t WordSlots = 52;
+
+// count values from tab-separated decimals; a missing or empty value is -1.
+std::vector<int32_t> parse(u16view text, size_t count);
+u16 format(std::span<const int32_t> values);
+
+// The first current position whose entry was loaded from old position v;
+// v itself when none was.
+int32_t translate(int32_t v, std::span<const CommandEntry> commands);
+
+// Translates the three settings (non-negative values only: -1 marks an
+// empty slot and must not turn into an added command) and writes them back
+// in one settings batch.
+void translateSettings(CSetting& settings, std::span<const CommandEntry> commands);
+
+} // namespace history_positions
