@@ -57,6 +57,15 @@ if build sanitizers build/asan -DVEXA_SANITIZE=ON; then
     run_ctest sanitizers build/asan -j"$jobs"
 fi
 
+# Short fuzzing runs of the file readers (clang, libFuzzer, sanitizers).
+echo "=== fuzz"
+rm -rf build/fuzz
+if FUZZ_SECONDS="${FUZZ_SECONDS:-15}" bash scripts/fuzz.sh; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1)); status=1
+fi
+
 if build windows build/win --toolchain cmake/toolchain-mingw-i686.cmake; then
   if vexa_start_display; then
     # Both prefixes are made up front: a prefix's first start takes seconds.
