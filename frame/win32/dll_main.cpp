@@ -1,0 +1,66 @@
+// Library attach and detach. Attach takes the language library first, so
+// every later failure can be told in the user's language; only its own
+// failure has a fixed English text.
+#include "base/win32/wide.h"
+#include "frame/message_ids.h"
+#include "frame/win32/dialog_language.h"
+#include "frame/win32/language.h"
+#include "frame/win32/module.h"
+#include "frame/win32/plugin_app.h"
+
+namespace {
+
+// The configured library, or the one the user picks (a single candidate is
+// taken without asking) when none is configured or it does not load.
+bool loadLanguage(HINSTANCE plugin) {
+    std::wstring name = lang::configuredName(plugin);
+    if (!name.empty() && lang::load(plugin, name)) return true;
+    DialogLanguage chooser(plugin, nullptr, true, true, false, L"");
+    name = lang::configuredName(plugin);
+    return !name.empty() && lang::load(plugin, name);
+}
+
+bool attach(HINSTANCE plugin) {
+    setPluginInstance(plugin);
+    if (!loadLanguage(plugin)) {
+        MessageBoxW(nullptr, L"Can't Load Language Library", L"Error (Vexa 2)", MB_OK | MB_ICONERROR);
+        return false;
+    }
+    switch (app::start(plugin, wide::u(lang::pluginFolder(plugin).c_str()))) {
+    case app::StartResult::Started:
+        return true;
+    case app::StartResult::NoMutexes:
+        lang::messageBox(nullptr, msgid::MutexesNotCreated, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        break;
+    case app::StartResult::NoProfileFolder:
+        lang::messageBox(nullptr, msgid::MultiUserFolderUnusable, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        break;
+    default:
+        break;
+    }
+    lang::unload();
+    return false;
+}
+
+void detach() {
+    app::stop();
+    lang::unload();
+}
+
+} // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    switch (reason) {
+    case DLL_PROCESS_ATTACH:
+        return attach(instance) ? TRUE : FALSE;
+    case DLL_PROCESS_DETACH:
+        detach();
+        break;
+    case DLL_THREAD_DETACH:
+        app::threadEnded();
+        break;
+    default:
+        break;
+    }
+    return TRUE;
+}

@@ -1,0 +1,21 @@
+// The three on/off settings that every window of every process shows the
+// same way: each is stored in the settings file and mirrored in the shared
+// section, where the main windows' timers pick changes up.
+#pragma once
+#include "frame/plugin_rules.h"
+#include "frame/win32/thread_context.h"
+
+#include <cstdint>
+
+enum class SharedToggle : uint32_t { RootLock = 41123, Highlight = 41124, Swap = 41137 };
+
+namespace shared_toggles {
+
+// Applies the request and sets the toolbar button's pressed state from the
+// result, which it returns. The root lock cannot be switched on until a
+// root file can be determined, so a request to switch it on leaves it off.
+int32_t apply(PluginThreadContext& ctx, SharedToggle which, plugin_rules::ToggleRequest request);
+// The current value of the shared mirror.
+int32_t current(SharedToggle which);
+
+} // namespace shared_toggles

@@ -1,0 +1,39 @@
+// The plug-in's state of one host thread (the host runs each editor window
+// on a thread of its own). Made on the thread's first call, destroyed when
+// the thread ends or the library is unloaded.
+#pragma once
+#include "mainwindow/win32/main_window.h"
+#include "settings/setting.h"
+
+#include <array>
+#include <cstdint>
+#include <windows.h>
+
+// Keys the support features react to (virtual key in the low byte,
+// modifier bits above it; 0 = none), read when the hooks are installed.
+struct SupportKeys {
+    uint32_t easySupport = 0;
+    uint32_t showSupport = 0;
+    uint32_t itemBibitem = 0;
+    const void* shortcutTable = nullptr; // not owned: the main window's
+};
+
+class PluginThreadContext {
+public:
+    PluginThreadContext(DWORD thread, HINSTANCE plugin) : threadId(thread), mainWindow(plugin) {}
+    PluginThreadContext(const PluginThreadContext&) = delete;
+    PluginThreadContext& operator=(const PluginThreadContext&) = delete;
+
+    DWORD threadId;
+    HWND editorWindow = nullptr;   // not owned: last editor window passed in
+    int32_t activeDocument = 0;    // host handle of its active document
+    MainWindow mainWindow;         // owned (embedded)
+    // Owned hook handles, null when not installed.
+    HHOOK callWndProcRetHook = nullptr;
+    HHOOK keyboardHook = nullptr;
+    HHOOK getMessageHook = nullptr;
+    HHOOK callWndProcHook = nullptr;
+    SupportKeys keys;
+    // What the settings object's buffer-less string reads return on this thread.
+    std::array<char16_t, CSetting::ThreadBufferCapacity> textBuffer{};
+};

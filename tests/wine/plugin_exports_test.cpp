@@ -1,0 +1,318 @@
+// The plug-in DLL as the host sees it: loaded from a folder of its own with
+// the English library, its exports called on editor windows' threads.
+#include "host/editor_thread.h"
+#include "tests/wine/plugin_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+using namespace plugin_test;
+
+class PluginExports : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.ok());
+        ASSERT_TRUE(install(dir, Language::EnglishConfigured)) << "build the dist target first";
+    }
+    void TearDown() override {
+        editors.clear();
+        loader.unload();
+    }
+    // Loads the plug-in after the test has laid out its settings.
+    void load() {
+        ASSERT_TRUE(loader.load(path(dir, L"vexa2.dll")));
+        shared = sharedSection(loader.module());
+        ASSERT_NE(shared, nullptr);
+    }
+    EditorThread& editor(const std::wstring& file = L"", u16 text = u"one\r\ntwo\r\n") {
+        EditorWindowOptions o;
+        o.path = file;
+        o.text = std::move(text);
+        o.show = SW_SHOWNOACTIVATE;
+        editors.push_back(std::make_unique<EditorThread>(o));
+        EXPECT_TRUE(editors.back()->started());
+        return *editors.back();
+    }
+    // Runs fn on the editor's thread, as the host calls its plug-in.
+    void on(EditorThread& e, const std::function<void()>& fn) {
+        ASSERT_TRUE(e.run([&](EditorView&) { fn(); }));
+    }
+    bool checked(EditorThread& e) {
+        BOOL flag = 7;
+        BOOL result = FALSE;
+        on(e, [&] { result = loader.queryStatus(e.editor(), &flag); });
+        EXPECT_EQ(result, TRUE);
+        EXPECT_TRUE(flag == 0 || flag == 1);
+        return flag == 1;
+    }
+    LRESULT command(EditorThread& e) {
+        LRESULT r = 0;
+        on(e, [&] { r = loader.onCommand(e.editor()); });
+        return r;
+    }
+    LRESULT events(EditorThread& e, UINT bits, LPARAM lParam = 0) {
+        LRESULT r = 0;
+        on(e, [&] { r = loader.onEvents(e.editor(), bits, lParam); });
+        return r;
+    }
+    int32_t openWindows() {
+        HANDLE m = OpenMutexW(SYNCHRONIZE, FALSE, L"Vexa2MutexInstanceCount");
+        if (m) WaitForSingleObject(m, INFINITE);
+        int32_t n = shared->openWindowCount;
+        if (m) {
+            ReleaseMutex(m);
+            CloseHandle(m);
+        }
+        return n;
+    }
+    int iniVersion() {
+        return GetPrivateProfileIntW(L"ini", L"Version", -1, path(dir, L"Vexa2.ini").c_str());
+    }
+
+    TempDir dir;
+    PluginLoader loader;
+    SharedState* shared = nullptr;
+    std::vector<std::unique_ptr<EditorThread>> editors;
+};
+
+TEST_F(PluginExports, IdentityResourcesAndFreshSharedSection) {
+    load();
+    EXPECT_EQ(loader.getMenuTextID(), 1u);
+    EXPECT_EQ(loader.getStatusMessageID(), 2u);
+    EXPECT_EQ(loader.getBitmapID(), 101u);
+
+    HMODULE m = loader.module();
+    const wchar_t* strings[] = {L"Vexa 2", L"Helper Plugin for ZivodiVoR Document\nVexa 2", L"Version 2.29 (MBCS)",
+                                L"Version 2.29 (Unicode)"};
+    for (UINT id = 1; id <= 4; ++id) {
+        wchar_t buf[128] = {};
+        LoadStringW(m, id, buf, 128);
+        EXPECT_STREQ(buf, strings[id - 1]) << id;
+    }
+    for (int id = 101; id <= 106; ++id) {
+        HRSRC r = FindResourceW(m, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2) /* RT_BITMAP */);
+        ASSERT_NE(r, nullptr) << id;
+        auto info = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(m, r)));
+        LONG side = id <= 103 ? 16 : 24;
+        EXPECT_EQ(info->biWidth, side) << id;
+        EXPECT_EQ(info->biHeight, side) << id;
+        EXPECT_EQ(info->biBitCount, 4) << id; // 16 colours
+    }
+    EXPECT_NE(LoadCursorW(m, MAKEINTRESOURCEW(126)), nullptr);
+    EXPECT_NE(LoadCursorW(m, MAKEINTRESOURCEW(127)), nullptr);
+    EXPECT_NE(FindResourceW(m, MAKEINTRESOURCEW(125), MAKEINTRESOURCEW(5) /* RT_DIALOG */), nullptr);
+
+    // Initialized from the file, not zero-filled: -1 positions, generation 1.
+    SharedState want = initialSharedState();
+    EXPECT_EQ(std::memcmp(shared, &want, sizeof want), 0);
+}
+
+TEST_F(PluginExports, PlugInProcAnswers) {
+    load();
+    EditorThread& e = editor();
+    auto proc = [&](UINT code, WPARAM w = 0, LPARAM l = 0) {
+        LRESULT r = -99;
+        on(e, [&] { r = loader.plugInProc(e.editor(), code, w, l); });
+        return r;
+    };
+    EXPECT_EQ(proc(2304), 1);
+    EXPECT_EQ(proc(2310), 1);
+    EXPECT_EQ(proc(2305), 1);
+    EXPECT_EQ(proc(2306), 0);
+    EXPECT_EQ(proc(2308), 0);
+    EXPECT_EQ(proc(2313), 0);
+    EXPECT_EQ(proc(2303), 0);
+    EXPECT_EQ(proc(2315), 0);
+    EXPECT_EQ(proc(0), 0);
+
+    wchar_t buf[128];
+    wmemset(buf, L'#', 128);
+    EXPECT_EQ(proc(2307, 128, reinterpret_cast<LPARAM>(buf)), 7);
+    EXPECT_STREQ(buf, L"Vexa 2");
+    wmemset(buf, L'#', 128);
+    EXPECT_EQ(proc(2307, 3, reinterpret_cast<LPARAM>(buf)), 7); // cut to the buffer, length still told
+    EXPECT_STREQ(buf, L"Ve");
+    EXPECT_EQ(buf[3], L'#');
+    EXPECT_EQ(proc(2307, 128, 0), 7);
+    wmemset(buf, L'#', 128);
+    EXPECT_EQ(proc(2309, 128, reinterpret_cast<LPARAM>(buf)), 23);
+    EXPECT_STREQ(buf, L"Version 2.29 (Unicode)");
+
+    EXPECT_EQ(proc(2312, 0x201), 104);
+    EXPECT_EQ(proc(2312, 0x001), 105);
+    EXPECT_EQ(proc(2312, 0x101), 106);
+    EXPECT_EQ(proc(2312, 0x200), 102);
+    EXPECT_EQ(proc(2312, 0x100), 103);
+    EXPECT_EQ(proc(2312, 0x000), 101);
+
+    EXPECT_EQ(proc(2314, 1), 1);
+    EXPECT_EQ(proc(2314, 2), 0);
+    EXPECT_EQ(proc(2314, 3), 5000);
+    EXPECT_EQ(proc(2314, 4), 1);
+    EXPECT_EQ(proc(2314, 5), 1);
+    EXPECT_EQ(proc(2314, 6), 1);
+    EXPECT_EQ(proc(2314, 7), 0);
+}
+
+TEST_F(PluginExports, YesNoQuestionDefaultsToNo) {
+    load();
+    EditorThread& e = editor();
+    for (int answer : {IDYES, IDNO}) {
+        Watcher watcher([&](const SeenBox&) { return answer; });
+        LRESULT r = -1;
+        on(e, [&] { r = loader.plugInProc(e.editor(), 2311, 0, 0); });
+        watcher.stop();
+        EXPECT_EQ(r, answer == IDYES ? 1 : 0);
+        auto seen = watcher.seen();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, englishMessage(0x1010001));
+        EXPECT_EQ(seen[0].caption, englishMessage(0x1000002));
+        EXPECT_EQ(seen[0].defaultButton, IDNO);
+    }
+}
+
+TEST_F(PluginExports, CommandTogglesTheWindowOfItsThreadOnly) {
+    load();
+    EditorThread& a = editor();
+    EditorThread& b = editor();
+    EXPECT_FALSE(checked(a));
+    command(a);
+    EXPECT_TRUE(checked(a));
+    EXPECT_FALSE(checked(b));
+    EXPECT_EQ(openWindows(), 1);
+    command(b);
+    EXPECT_EQ(openWindows(), 2);
+    command(a);
+    EXPECT_FALSE(checked(a));
+    EXPECT_TRUE(checked(b));
+    EXPECT_EQ(openWindows(), 1);
+}
+
+TEST_F(PluginExports, ClosingEventsCloseTheWindow) {
+    load();
+    EditorThread& e = editor();
+    for (UINT bit : {0x800u, 0x20000u}) {
+        command(e);
+        ASSERT_TRUE(checked(e));
+        EXPECT_EQ(events(e, bit), 0);
+        EXPECT_FALSE(checked(e)) << bit;
+        EXPECT_EQ(openWindows(), 0);
+    }
+    EXPECT_EQ(events(e, 0x800), 0); // nothing open: nothing happens
+    EXPECT_FALSE(checked(e));
+}
+
+TEST_F(PluginExports, ThreadEndDestroysItsContext) {
+    load();
+    EditorThread& e = editor();
+    command(e);
+    EXPECT_EQ(openWindows(), 1);
+    e.close(); // the thread ends: its context and window go
+    EXPECT_EQ(openWindows(), 0);
+}
+
+TEST_F(PluginExports, ActivationStartsThePlugInForTeXFiles) {
+    ASSERT_TRUE(dir.makeFolder(u"My Papers"));
+    ASSERT_TRUE(dir.write(u"My Papers\\thesis.TEX", "\\documentclass{article}\r\n"));
+    ASSERT_TRUE(dir.write(u"My Papers\\my thesis.tex", "x\r\n"));
+    ASSERT_TRUE(dir.write(u"My Papers\\notes.txt", "x\r\n"));
+    load();
+    EditorThread& tex = editor(path(dir, L"My Papers\\thesis.TEX"));
+    EditorThread& spaced = editor(path(dir, L"My Papers\\my thesis.tex"));
+    EditorThread& text = editor(path(dir, L"My Papers\\notes.txt"));
+    EditorThread& untitled = editor();
+
+    EXPECT_EQ(events(tex, 0x40000), 0); // a document switch does not start it
+    EXPECT_FALSE(checked(tex));
+    events(tex, 0x8000);
+    EXPECT_TRUE(checked(tex));
+    events(tex, 0x8000); // already open: stays open
+    EXPECT_TRUE(checked(tex));
+    for (EditorThread* e : {&spaced, &text, &untitled}) {
+        events(*e, 0x8000);
+        EXPECT_FALSE(checked(*e));
+    }
+}
+
+TEST_F(PluginExports, AutoStartCanBeSwitchedOff) {
+    ASSERT_TRUE(dir.write(u"Vexa2.ini", "[BasicSettings]\r\nAutoExecute=0\r\n"));
+    ASSERT_TRUE(dir.write(u"paper.tex", "x\r\n"));
+    load();
+    EditorThread& e = editor(path(dir, L"paper.tex"));
+    events(e, 0x8000);
+    EXPECT_FALSE(checked(e));
+}
+
+TEST_F(PluginExports, OldSettingsAreReportedOnceAndStamped) {
+    ASSERT_TRUE(dir.write(u"Vexa2.ini", "[ini]\r\nVersion=20000\r\n"));
+    load();
+    EditorThread& e = editor();
+    {
+        Watcher watcher;
+        command(e);
+        watcher.stop();
+        auto seen = watcher.seen();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, englishMessage(0x1010002));
+        EXPECT_EQ(seen[0].caption, englishMessage(0x1000002));
+    }
+    EXPECT_TRUE(checked(e)); // the command went on after the message
+    EXPECT_EQ(iniVersion(), 21294);
+    Watcher quiet;
+    command(e);
+    quiet.stop();
+    EXPECT_TRUE(quiet.seen().empty());
+}
+
+TEST_F(PluginExports, CurrentOrNewerSettingsSayNothing) {
+    load();
+    EditorThread& e = editor();
+    for (const char* ini : {"", "[ini]\r\nVersion=21294\r\n", "[ini]\r\nVersion=30000\r\n"}) {
+        if (*ini) ASSERT_TRUE(dir.write(u"Vexa2.ini", ini));
+        Watcher watcher;
+        command(e);
+        watcher.stop();
+        EXPECT_TRUE(watcher.seen().empty()) << ini;
+        EXPECT_EQ(iniVersion(), 21294) << ini;
+    }
+}
+
+TEST_F(PluginExports, PendingJumpIsTakenByTheNextActivatedWindow) {
+    load();
+    u16 text;
+    for (int i = 0; i < 60; ++i) text += u"some line of text\r\n";
+    EditorThread& asker = editor();
+    EditorThread& target = editor(L"", text);
+    (void)asker;
+    {
+        HANDLE m = OpenMutexW(SYNCHRONIZE, FALSE, L"Vexa2MutexJump");
+        ASSERT_NE(m, nullptr);
+        WaitForSingleObject(m, INFINITE);
+        shared->pendingJumpKind = 1;
+        shared->pendingJumpX = 4;
+        shared->pendingJumpY = 30;
+        shared->pendingJumpRequester = 0x1234;
+        ReleaseMutex(m);
+        CloseHandle(m);
+    }
+    EXPECT_EQ(events(target, 0x40), 0); // an idle event leaves it pending
+    EXPECT_EQ(shared->pendingJumpKind, 1);
+    EXPECT_NE(events(target, 0x2000), 0);
+    Position caret, scroll;
+    ASSERT_TRUE(target.run([&](EditorView& v) {
+        caret = v.document().model.caret();
+        scroll = v.document().model.GetScrollPos();
+    }));
+    EXPECT_EQ(caret, (Position{4, 30}));
+    EXPECT_EQ(scroll.y, 25);
+    EXPECT_EQ(shared->pendingJumpKind, 0);
+    EXPECT_EQ(shared->pendingJumpX, -1);
+    EXPECT_EQ(shared->pendingJumpY, -1);
+    EXPECT_EQ(shared->pendingJumpRequester, 0u);
+    EXPECT_EQ(events(target, 0x8000), 0); // taken once only
+}
+
+} // namespace
