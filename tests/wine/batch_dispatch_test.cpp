@@ -1,0 +1,380 @@
+// Runs the shipped dispatcher Vexa2.bat in cmd.exe with a command file whose
+// tool lines all start a recorder, and checks which steps each command type
+// runs, with which arguments, in which folder, and that file names full of
+// characters special to cmd.exe pass through untouched and start nothing.
+#include "base/platform.h"
+#include "base/str.h"
+#include "base/win32/wide.h"
+#include "make/command_file.h"
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace {
+
+using wide::w;
+
+u16 moduleFolder() {
+    wchar_t buf[MAX_PATH * 4];
+    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH * 4);
+    u16 p = wide::u(buf, n);
+    return p.substr(0, p.find_last_of(u'\\'));
+}
+
+// data\ of the source tree, searched upwards from the test program.
+u16 shippedFolder() {
+    u16 dir = moduleFolder();
+    while (!dir.empty()) {
+        if (platform::fileExists(dir + u"\\data\\Vexa2.bat")) return dir + u"\\data";
+        size_t cut = dir.find_last_of(u'\\');
+        if (cut == u16::npos) break;
+        dir.resize(cut);
+    }
+    return {};
+}
+
+bool copyFile(u16view from, u16view to) {
+    std::string bytes;
+    return platform::readFile(from, bytes) && platform::writeFileAtomic(to, bytes);
+}
+
+struct Call {
+    u16 cwd;
+    std::vector<u16> args;
+    std::map<u16, u16> env;
+    u16 label() const {
+        for (const u16& a : args)
+            if (!a.starts_with(u"-y=")) return a;
+        return {};
+    }
+};
+
+std::vector<Call> parseRecord(const std::string& text) {
+    std::vector<Call> calls;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
+        std::vector<u16> fields;
+        size_t s = 0;
+        while (true) {
+            size_t t = line.find('\t', s);
+            fields.push_back(str::fromUtf8(line.substr(s, t == std::string::npos ? std::string::npos : t - s)));
+            if (t == std::string::npos) break;
+            s = t + 1;
+        }
+        if (fields[0] == u"call") {
+            calls.emplace_back();
+            calls.back().cwd = fields.size() > 1 ? fields[1] : u16();
+            calls.back().args.assign(fields.begin() + std::min<size_t>(2, fields.size()), fields.end());
+        } else if (fields[0] == u"env" && fields.size() > 1 && !calls.empty()) {
+            size_t eq = fields[1].find(u'=', 1);
+            calls.back().env[fields[1].substr(0, eq)] = eq == u16::npos ? u16() : fields[1].substr(eq + 1);
+        }
+    }
+    return calls;
+}
+
+class BatchDispatch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        data_ = shippedFolder();
+        ASSERT_FALSE(data_.empty()) << "data\\Vexa2.bat not found above the test program";
+        ASSERT_TRUE(tmp_.ok());
+        plugin_ = tmp_.file(u"plugin");
+        settings_ = tmp_.file(u"settings");
+        ASSERT_TRUE(tmp_.makeFolder(u"plugin") && tmp_.makeFolder(u"settings"));
+        ASSERT_TRUE(copyFile(data_ + u"\\Vexa2.bat", plugin_ + u"\\Vexa2.bat"));
+        ASSERT_TRUE(copyFile(data_ + u"\\Vexa2Usr.bat", settings_ + u"\\Vexa2Usr.bat"));
+        ASSERT_TRUE(copyFile(data_ + u"\\Vexa2cmd.bat", plugin_ + u"\\Vexa2cmd.bat"));
+        cmd_ = command_file::LocateCommandFile(settings_, plugin_);
+        ASSERT_FALSE(cmd_.empty());
+        // Every tool becomes the recorder; the section name goes first.
+        u16 recorder = u"\"" + moduleFolder() + u"\\batch_recorder.exe\"";
+        CommandFile file(cmd_);
+        ASSERT_FALSE(file.IsInvalid());
+        for (size_t k = 0; k < command_file::SectionCount; ++k) {
+            command_file::ToolStep step;
+            ASSERT_TRUE(file.ReadStep(k, step));
+            // A call line would expand the names twice; the recorder is a
+            // program, which needs no call.
+            u16 prefix = step.program.starts_with(command_file::StartPrefix) ? u16(command_file::StartPrefix) : u16();
+            u16 label = u16(command_file::Labels[k]).substr(1);
+            ASSERT_TRUE(file.WriteStep(k, {prefix + recorder, label + u" " + step.arguments}));
+        }
+        ASSERT_EQ(file.Close(), CLine::SaveResult::Written);
+        setRoot(u"root", u"main", u"ch1");
+        record_ = tmp_.file(u"record.txt");
+    }
+
+    void setRoot(u16view folder, u16view name, u16view document) {
+        rootFolder_ = tmp_.file(folder);
+        ASSERT_TRUE(tmp_.makeFolder(folder) || platform::isDirectory(rootFolder_));
+        vars_[u"Vexa2_CFName"] = name;
+        vars_[u"Vexa2_CFPath"] = rootFolder_;
+        vars_[u"Vexa2_FName"] = document;
+        vars_[u"Vexa2_FPath"] = rootFolder_;
+    }
+
+    // Runs a batch file with the variables; stdin is NUL unless given.
+    DWORD run(int type, u16view batch = u"", HANDLE input = nullptr, DWORD* pid = nullptr, HANDLE* process = nullptr) {
+        std::map<u16, u16> env = baseEnv();
+        env[u"Vexa2_Type"] = str::fromInt(type);
+        env[u"Vexa2_cmd"] = cmd_;
+        env[u"Vexa2_DLLPath"] = plugin_;
+        env[u"VEXA_RECORD"] = record_;
+        for (auto& [k, v] : vars_) env[k] = v;
+        u16 block;
+        for (auto& [k, v] : env) block += k + u"=" + v + u'\0';
+        block += u'\0';
+
+        SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
+        HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                                 OPEN_EXISTING, 0, nullptr);
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        si.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+        si.wShowWindow = SW_SHOW;
+        si.hStdInput = input ? input : nul;
+        si.hStdOutput = nul;
+        si.hStdError = nul;
+        PROCESS_INFORMATION pi{};
+        u16 file = batch.empty() ? plugin_ + u"\\Vexa2.bat" : u16(batch);
+        BOOL ok = CreateProcessW(w(file), nullptr, nullptr, nullptr, TRUE,
+                                 CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, block.data(), w(rootFolder_), &si, &pi);
+        CloseHandle(nul);
+        if (!ok) {
+            ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
+            return 0xFFFF;
+        }
+        CloseHandle(pi.hThread);
+        if (process) {
+            *process = pi.hProcess;
+            return 0;
+        }
+        (void)pid;
+        EXPECT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0);
+        DWORD code = 0xFFFF;
+        GetExitCodeProcess(pi.hProcess, &code);
+        CloseHandle(pi.hProcess);
+        return code;
+    }
+
+    // The record once it holds `count` calls (detached viewers write late),
+    // after a short grace for calls that should not be there.
+    std::vector<Call> calls(size_t count) {
+        std::vector<Call> got;
+        for (int i = 0; i < 200; ++i) {
+            got = parseRecord(tmp_.read(u"record.txt"));
+            if (got.size() >= count) break;
+            Sleep(50);
+        }
+        Sleep(300);
+        return parseRecord(tmp_.read(u"record.txt"));
+    }
+
+    std::vector<u16> labels(size_t count) {
+        std::vector<u16> out;
+        for (const Call& c : calls(count)) out.push_back(c.label());
+        return out;
+    }
+
+    void reset() { platform::deleteFile(record_); }
+
+    static std::map<u16, u16> baseEnv() {
+        std::map<u16, u16> env;
+        if (wchar_t* b = GetEnvironmentStringsW()) {
+            for (const wchar_t* p = b; *p; p += wcslen(p) + 1) {
+                u16 e = wide::u(p);
+                size_t eq = e.find(u'=', 1);
+                if (eq == u16::npos || e.starts_with(u"Vexa2_") || e.starts_with(u"VEXA_")) continue;
+                env[e.substr(0, eq)] = e.substr(eq + 1);
+            }
+            FreeEnvironmentStringsW(b);
+        }
+        return env;
+    }
+
+    TempDir tmp_;
+    u16 data_, plugin_, settings_, cmd_, record_, rootFolder_;
+    std::map<u16, u16> vars_ = {{u"Vexa2_Set", u"1"},      {u"Vexa2_New", u"0"},       {u"Vexa2_PSPDFDefault", u"0"},
+                                {u"Vexa2_AutoClose", u"1"}, {u"Vexa2_ShortMake", u"0"}, {u"Vexa2_Line", u"12"},
+                                {u"Vexa2_PSize", u"a4"}};
+};
+
+using L = std::vector<u16>;
+
+TEST_F(BatchDispatch, EachTypeRunsItsStepsInOrder) {
+    const std::map<int, L> want = {
+        {1, {u"tex1"}},
+        {2, {u"tex1", u"bib1", u"index1", u"tex1", u"tex1"}},
+        {3, {u"tex1", u"dvipdf1"}},
+        {4, {u"tex1", u"dvips1"}},
+        {5, {u"tex1", u"dvips1", u"pspdf1"}},
+        {6, {u"tex1", u"dviview1"}},
+        {7, {u"tex1", u"dvips1", u"psview1"}},
+        {8, {u"tex1", u"dvipdf1", u"pdfview1"}},
+        {9, {}},
+        {10, {u"jpeg2ps1"}},
+    };
+    for (auto& [type, steps] : want) {
+        reset();
+        EXPECT_EQ(run(type), 0u) << "type " << type;
+        EXPECT_EQ(labels(steps.size()), steps) << "type " << type;
+    }
+    vars_[u"Vexa2_PSPDFDefault"] = u"1";
+    vars_[u"Vexa2_Set"] = u"2";
+    reset();
+    run(3);
+    EXPECT_EQ(labels(3), (L{u"tex2", u"dvips2", u"pspdf2"}));
+    reset();
+    run(8);
+    EXPECT_EQ(labels(4), (L{u"tex2", u"dvips2", u"pspdf2", u"pdfview2"}));
+    reset();
+    EXPECT_NE(run(11), 0u);
+    EXPECT_TRUE(labels(0).empty());
+}
+
+TEST_F(BatchDispatch, ShortMakeRunsLeadInStepsOnlyWhenTheirOutputIsStale) {
+    vars_[u"Vexa2_ShortMake"] = u"1";
+    run(6);
+    EXPECT_EQ(labels(2), (L{u"tex1", u"dviview1"})); // no DVI yet
+    ASSERT_TRUE(tmp_.write(u"root\\main.dvi", "dvi"));
+    reset();
+    run(6);
+    EXPECT_EQ(labels(1), (L{u"dviview1"}));
+    reset();
+    run(7);
+    EXPECT_EQ(labels(2), (L{u"dvips1", u"psview1"})); // the PostScript is missing
+    vars_[u"Vexa2_New"] = u"1";
+    ASSERT_TRUE(tmp_.write(u"root\\main.pdf", "pdf"));
+    reset();
+    run(8);
+    EXPECT_EQ(labels(3), (L{u"tex1", u"dvipdf1", u"pdfview1"})); // just saved: everything is stale
+}
+
+TEST_F(BatchDispatch, ThePreviewerGetsThePaperVariantOnlyWithAPaperSize) {
+    run(6);
+    std::vector<Call> got = calls(2);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[1].args, (L{u"-y=a4", u"dviview1", rootFolder_ + u"\\main.dvi"}));
+    vars_[u"Vexa2_PSize"] = u"";
+    vars_[u"Vexa2_Set"] = u"2";
+    reset();
+    run(6);
+    got = calls(2);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[1].args, (L{u"dviview2", rootFolder_ + u"\\main.dvi", u"# 12 ch1.tex"}));
+}
+
+TEST_F(BatchDispatch, ToolsRunInTheRootFolderAndSeeTheVariables) {
+    vars_[u"TEXEDIT"] = u"\"C:\\host.exe\" /j %d \"%s\"";
+    run(1);
+    std::vector<Call> got = calls(1);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_TRUE(str::equalsNoCase(got[0].cwd, rootFolder_)) << str::toUtf8(got[0].cwd);
+    EXPECT_EQ(got[0].args, (L{u"tex1", u"main.tex"}));
+    EXPECT_EQ(got[0].env[u"Vexa2_CFName"], u"main");
+    EXPECT_EQ(got[0].env[u"Vexa2_Line"], u"12");
+    EXPECT_EQ(got[0].env[u"TEXEDIT"], u"\"C:\\host.exe\" /j %d \"%s\"");
+    EXPECT_EQ(got[0].env[u"Vexa2_start"], u"start \"\"");
+}
+
+// Commas and semicolons separate a command from its argument in cmd.exe:
+// "&md,injN&" creates a folder if the name ever escapes its quotes.
+void expectNoInjection(const u16& root, const u16& tmp, const u16& plugin) {
+    for (u16view inj : {u"inj1", u"inj2", u"inj3"})
+        for (const u16& where : {root, tmp, plugin})
+            EXPECT_FALSE(platform::isDirectory(where + u"\\" + u16(inj))) << str::toUtf8(where);
+}
+
+TEST_F(BatchDispatch, NamesWithCmdSpecialCharactersPassThroughAndStartNothing) {
+    const u16 folder = u"p&md,inj1&q (x);y,z^w!v!";
+    const u16 name = u"n&md,inj2&o^p!r(s)t;u,v";
+    const u16 doc = u"d)&md,inj3&(e";
+    setRoot(folder, name, doc);
+    vars_[u"Vexa2_Set"] = u"2";
+    for (int type : {2, 6, 7, 8}) {
+        reset();
+        EXPECT_EQ(run(type), 0u) << type;
+        size_t steps = type == 2 ? 5 : type == 6 ? 2 : 3;
+        std::vector<Call> got = calls(steps);
+        EXPECT_EQ(got.size(), steps) << type;
+        for (const Call& c : got) {
+            u16 l = c.label();
+            if (l == u"tex2") {
+                EXPECT_EQ(c.args, (L{u"tex2", u"-src", name + u".tex"}));
+            } else if (l == u"bib2") {
+                EXPECT_EQ(c.args, (L{u"bib2", name}));
+            } else if (l == u"dvips2") {
+                EXPECT_EQ(c.args, (L{u"dvips2", u"-Pdl", name + u".dvi"}));
+            } else if (l == u"dviview2") {
+                EXPECT_EQ(c.args,
+                          (L{u"-y=a4", u"dviview2", rootFolder_ + u"\\" + name + u".dvi", u"# 12 " + doc + u".tex"}));
+            } else if (l == u"pdfview2") {
+                EXPECT_EQ(c.args, (L{u"pdfview2", rootFolder_ + u"\\" + name + u".pdf"}));
+            }
+            EXPECT_TRUE(str::equalsNoCase(c.cwd, rootFolder_));
+        }
+    }
+    expectNoInjection(rootFolder_, tmp_.path(), plugin_);
+}
+
+// Wine's cmd.exe expands percent signs again inside a substituted value, so
+// there such names arrive changed; the run must still complete and start
+// nothing but its tools.
+TEST_F(BatchDispatch, NamesWithPercentSignsStartNothing) {
+    setRoot(u"p%&md,inj1&%q%Vexa2_start%", u"n%Vexa2_Line%&md,inj2&%", u"d%PATH%&md,inj3&%");
+    for (int type : {2, 6}) {
+        reset();
+        EXPECT_EQ(run(type), 0u) << type;
+        std::vector<Call> got = calls(type == 2 ? 5 : 2);
+        EXPECT_EQ(got.size(), type == 2 ? 5u : 2u) << type;
+    }
+    expectNoInjection(rootFolder_, tmp_.path(), plugin_);
+}
+
+TEST_F(BatchDispatch, AFailedStepStopsTheRun) {
+    vars_[u"VEXA_RECORD_FAIL"] = u"bib1";
+    EXPECT_EQ(run(2), 1u);
+    EXPECT_EQ(labels(2), (L{u"tex1", u"bib1"}));
+}
+
+TEST_F(BatchDispatch, AMissingCommandFileEndsTheRunWithoutSteps) {
+    platform::deleteFile(cmd_);
+    EXPECT_EQ(run(1), 1u);
+    EXPECT_TRUE(labels(0).empty());
+}
+
+TEST_F(BatchDispatch, WithoutAutoCloseTheConsoleWaitsForAKey) {
+    vars_[u"Vexa2_AutoClose"] = u"0";
+    SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &sa, 0));
+    SetHandleInformation(writeEnd, HANDLE_FLAG_INHERIT, 0);
+    HANDLE process = nullptr;
+    run(1, u"", readEnd, nullptr, &process);
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(labels(1), (L{u"tex1"}));
+    EXPECT_EQ(WaitForSingleObject(process, 1000), static_cast<DWORD>(WAIT_TIMEOUT)); // paused
+    DWORD written = 0;
+    WriteFile(writeEnd, "x\r\n", 3, &written, nullptr);
+    CloseHandle(writeEnd);
+    EXPECT_EQ(WaitForSingleObject(process, 30000), WAIT_OBJECT_0);
+    CloseHandle(process);
+    CloseHandle(readEnd);
+}
+
+TEST_F(BatchDispatch, TheExampleUserBatchRunsCommandFileSteps) {
+    EXPECT_EQ(run(9, settings_ + u"\\Vexa2Usr.bat"), 0u);
+    EXPECT_EQ(labels(4), (L{u"tex1", u"tex1", u"dvipdf1", u"pdfview1"}));
+}
+
+} // namespace
