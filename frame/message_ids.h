@@ -30,6 +30,98 @@ constexpr uint32_t HookKeyboardFailed = 0x1030007;
 
 // Toolbar and window texts.
 constexpr uint32_t CommentTooLong = 0x104000A;        // %d: the character limit
+
+// Main window: failures while it opens.
+constexpr uint32_t ToolbarNotCreated = 0x1040001;
+constexpr uint32_t DictionariesNotCreated = 0x1040002;
+// Main window: items added to its system menu.
+constexpr uint32_t MenuHelp = 0x1040003;
+constexpr uint32_t MenuSettings = 0x1040004;
+constexpr uint32_t MenuCustomizeToolbar = 0x1040005;
+constexpr uint32_t MenuDictionaryEditor = 0x1040006;
+constexpr uint32_t MenuDeleteSettings = 0x1040007;
+constexpr uint32_t MenuAbout = 0x1040008;
+constexpr uint32_t MenuCloseDocked = 0x1040009;       // replaces Close while docked
+// User strings and the outline window.
+constexpr uint32_t UserStringUnreadable = 0x104000B;
+constexpr uint32_t MenuEditUserStrings = 0x104000C;
+constexpr uint32_t OutlineNotCreated = 0x104000D;
+// Questions of the system menu's commands.
+constexpr uint32_t AskDeleteSettings = 0x104000E;
+constexpr uint32_t AskRestartForDictionaries = 0x104000F;
+// Label and citation lists: sorting failures and the column title of each
+// order 0-7 (SortTitleFirst + order).
+constexpr uint32_t SortFailed = 0x1040010;
+constexpr uint32_t SortOrderUnknown = 0x1040011;
+constexpr uint32_t SortTitleFirst = 0x1040012;
+constexpr uint32_t SortTitleLast = 0x1040019;
+// Added to a command's status-line text (each starts with a space).
+constexpr uint32_t StatusSubWindow = 0x104001A;
+constexpr uint32_t StatusTypesetSwapOff = 0x104001B;
+constexpr uint32_t StatusTypesetSwapOn = 0x104001C;
+constexpr uint32_t StatusRootLocked = 0x104001D;
+constexpr uint32_t StatusSwapOn = 0x104001E;
+constexpr uint32_t StatusRootPathBefore = 0x104001F; // then the path and ")"
+constexpr uint32_t StatusOpenRoot = 0x1040020;
+constexpr uint32_t StatusPatternBefore = 0x1040021;  // then the pattern and ")"
+// Added to a command's tool tip (each starts a new line).
+constexpr uint32_t TipSubWindow = 0x1040022;
+constexpr uint32_t TipTypesetSwapOff = 0x1040023;
+constexpr uint32_t TipTypesetSwapOn = 0x1040024;
+constexpr uint32_t TipRootLocked = 0x1040025;
+constexpr uint32_t TipSwapOn = 0x1040026;
+constexpr uint32_t TipRootPathAfter = 0x1040027;     // follows the locked root's path
+constexpr uint32_t TipOpenRoot = 0x1040028;
+constexpr uint32_t TipPatternBefore = 0x1040029;     // the pattern follows on a new line
+constexpr uint32_t AskResetToolbar = 0x104002A;
+// Items of the root-file, paper-size and highlighting drop-down menus.
+constexpr uint32_t MenuDelete = 0x104002B;
+constexpr uint32_t MenuDropDownHelp = 0x104002C;
+constexpr uint32_t MenuClearList = 0x104002D;
+constexpr uint32_t AskClearList = 0x104002E;
+constexpr uint32_t MenuEdit = 0x104002F;
+constexpr uint32_t MenuLockFileName = 0x1040030;
+constexpr uint32_t MenuLockRelative = 0x1040031;
+constexpr uint32_t MenuLockAbsolute = 0x1040032;
+constexpr uint32_t MenuChooseRoot = 0x1040033;
+constexpr uint32_t RootNotTexFile = 0x1040034;
+constexpr uint32_t AskRemoveRoot = 0x1040035;         // the path follows directly
+constexpr uint32_t MenuNew = 0x1040036;
+constexpr uint32_t MenuAdd = 0x1040037;
+constexpr uint32_t MenuNone = 0x1040038;
+constexpr uint32_t MenuFromSource = 0x1040039;
+constexpr uint32_t DeleteNameLabel = 0x104003A;       // the item's name follows
+constexpr uint32_t DeleteValueLabel = 0x104003B;      // its value or pattern follows
+constexpr uint32_t AskDeleteItem = 0x104003C;
+
+// Command texts (group 0x105). Each command's text is fixed by its number,
+// so that a language library stays valid when buttons move on the toolbar.
+// 1209 comes first; the toolbar commands 41001-41137 follow in ascending
+// order without the numbers no command uses; then the user menu, the menu
+// commands 41145-41413 and the two user editors. 0: the command has none.
+constexpr uint32_t FirstCommandText = 0x1050001;
+constexpr uint32_t LastCommandText = 0x1050180;
+
+constexpr bool unusedToolbarNumber(uint32_t command) {
+    return command == 41048 || command == 41050 || (command >= 41056 && command <= 41074) ||
+           (command >= 41076 && command <= 41078) || command == 41080 || command == 41135;
+}
+
+constexpr uint32_t commandText(uint32_t command) {
+    if (command == 1209) return 0x1050001;
+    if (command >= 41001 && command <= 41137) {
+        if (unusedToolbarNumber(command)) return 0;
+        uint32_t skipped = 0;
+        for (uint32_t c = 41001; c < command; ++c) skipped += unusedToolbarNumber(c) ? 1 : 0;
+        return 0x1050002 + (command - 41001) - skipped;
+    }
+    if (command == 41414) return 0x1050071;
+    if (command >= 41145 && command <= 41413) return 0x1050072 + (command - 41145);
+    if (command == 46001 || command == 46002) return 0x105017F + (command - 46001);
+    return 0;
+}
+static_assert(commandText(41001) == 0x1050002 && commandText(41137) == 0x1050070);
+static_assert(commandText(46002) == LastCommandText);
 } // namespace msgid
 
 namespace cfgid {
