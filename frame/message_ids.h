@@ -8,6 +8,9 @@ namespace msgid {
 // Captions of message boxes.
 constexpr uint32_t CaptionWarning = 0x1000001;
 constexpr uint32_t CaptionQuestion = 0x1000002;   // questions and information
+// Shared by every window that subclasses a control.
+constexpr uint32_t SubclassFailed = 0x1000003;
+constexpr uint32_t WindowPropertyFailed = 0x1000004;
 
 // Plug-in frame.
 constexpr uint32_t AskYesNo = 0x1010001;              // the host's yes/no query
@@ -140,3 +143,8 @@ constexpr uint32_t HelpFile = 0x10005;
 // Defaults of list settings.
 constexpr uint32_t DefaultUserMenu = 0x20001;
 } // namespace cfgid
+
+// Restart notice of the settings that take effect at the next start.
+namespace msgid {
+constexpr uint32_t RestartNotice = 0x11F0003;
+} // namespace msgid

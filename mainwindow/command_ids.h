@@ -32,6 +32,17 @@ constexpr uint32_t Description = 41110;
 
 // Commands the shell carries out.
 constexpr uint32_t JumpBack = 41136;
+constexpr uint32_t OutlineWindow = 41042;
+constexpr uint32_t RootFileDialog = 41115;
+// Typesetting variant 6; its button also drops down the paper-size and
+// previewer menu.
+constexpr uint32_t TypesetPaperMenu = 41051;
+
+// Toggles shared by every window of every process; their buttons show the
+// shared state and drop down a menu (Root lock, Highlight).
+constexpr uint32_t RootLock = 41123;
+constexpr uint32_t Highlight = 41124;
+constexpr uint32_t Swap = 41137;
 constexpr uint32_t UserStringMenu = 41054;
 constexpr uint32_t UserMenu = 41414;
 constexpr uint32_t UserMenuEditor = 46001;

@@ -1,7 +1,41 @@
 #include "mainwindow/win32/main_window.h"
+
+#include "base/win32/wide.h"
+#include "frame/host_messages.h"
+#include "frame/message_ids.h"
+#include "frame/win32/hooks.h"
+#include "frame/win32/jump.h"
+#include "frame/win32/language.h"
+#include "frame/win32/plugin_app.h"
 #include "frame/win32/shared_state.h"
+#include "frame/win32/shared_toggles.h"
+#include "frame/win32/window_editor.h"
+#include "highlight/highlight_presets.h"
+#include "mainwindow/command_dispatch.h"
+#include "mainwindow/comment_commands.h"
+#include "mainwindow/toolbar_layout.h"
+#include "mainwindow/toolbar_table.h"
+#include "mainwindow/win32/system_menu.h"
+#include "mainwindow/win32/toolbar.h"
+#include "outline/subwindow_geometry.h"
+#include "settings/setting_keys.h"
+
+#include <algorithm>
+#include <cwchar>
 
 namespace {
+
+const wchar_t kClassName[] = L"Vexa2";
+const wchar_t kTitle[] = L"Vexa 2";
+constexpr UINT_PTR TimerId = 1;
+constexpr UINT TimerMs = 200;
+// Tool tips and the toolbar's texts hold one short line.
+constexpr size_t TipLimit = 79;
+// Failure texts of the window framework and the restart notice.
+constexpr uint32_t PropertyFailed = msgid::WindowPropertyFailed;
+constexpr uint32_t SubclassFailed = msgid::SubclassFailed;
+constexpr uint32_t RestartNotice = msgid::RestartNotice;
+
 // The few toolbar commands the entry points touch, as bit numbers.
 int bit(uint32_t id) {
     switch (id) {
@@ -22,27 +56,624 @@ bool getBit(uint64_t bits, uint32_t id) {
     int b = bit(id);
     return b >= 0 && (bits >> b) & 1;
 }
+
+std::wstring text(uint32_t id) { return lang::message(id); }
+
+std::wstring oneLine(std::wstring s) {
+    for (wchar_t& c : s)
+        if (c == L'\r' || c == L'\n') c = L' ';
+    return s;
+}
+
+std::wstring commandName(uint32_t command) {
+    uint32_t id = msgid::commandText(command);
+    return id ? text(id) : std::wstring();
+}
+
+bool on(SharedToggle t) { return shared_toggles::current(t) != 0; }
+
+// The current highlight pattern, empty when none can be built.
+std::wstring highlightPattern() {
+    CSetting* s = app::settings();
+    int32_t item = s ? s->readInt(ini_keys::highlight::Section, ini_keys::highlight::Item,
+                                  highlight_presets::DefaultItem)
+                     : highlight_presets::DefaultItem;
+    const highlight_presets::Preset* p = highlight_presets::find(item);
+    return p ? std::wstring(wide::w(p->pattern)) : std::wstring();
+}
+
+Rect toRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+
+bool registerClassOnce(HINSTANCE plugin) {
+    static bool registered = false;
+    if (registered) return true;
+    INITCOMMONCONTROLSEX icc{sizeof icc, 0x1FF};
+    InitCommonControlsEx(&icc);
+    registered = Window::registerClass(plugin, kClassName, 0, LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)),
+                                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    return registered;
+}
+
+void restartNotice(HWND owner, bool asked) {
+    if (asked || shared::openWindows() > 0)
+        lang::messageBox(owner, RestartNotice, msgid::CaptionQuestion, MB_OK | MB_ICONINFORMATION);
+}
+
 } // namespace
+
+// The thread's hooks report here while the window exists.
+class MainWindowHooks final : public HookSink {
+public:
+    explicit MainWindowHooks(MainWindow& window) : window_(window) {}
+    // Popups that close on a click elsewhere come with the support windows.
+    void onClickNotice(HWND) override {}
+    void onRebarChildSize(int width) override { window_.onRebarChildSize(width); }
+    void setHostMenuOpen() override { window_.setHostMenuOpen(true); }
+    void moveSubWindows(bool mainFollows, bool) override { window_.frameMoved(mainFollows); }
+    bool offerWheel(int) override { return false; }
+    bool dispatchKey(WPARAM, LPARAM) override { return false; }
+
+private:
+    MainWindow& window_;
+};
+
+MainWindow::MainWindow(HINSTANCE plugin) : plugin_(plugin) {}
 
 MainWindow::~MainWindow() { destroy(); }
 
+PluginThreadContext* MainWindow::ownContext() const {
+    PluginThreadContext* ctx = app::context();
+    return ctx && &ctx->mainWindow == this ? ctx : nullptr;
+}
+
+void MainWindow::rememberFrame() {
+    RECT f{};
+    if (HWND frame = GetAncestor(editor_, GA_ROOT)) GetWindowRect(frame, &f);
+    frameCorner_ = POINT{f.left, f.top};
+}
+
+void MainWindow::frameMoved(bool mainFollows) {
+    POINT before = frameCorner_;
+    rememberFrame();
+    if (!mainFollows || !handle() || rebar_.docked()) return;
+    RECT w{};
+    GetWindowRect(handle(), &w);
+    SetWindowPos(handle(), nullptr, w.left + frameCorner_.x - before.x, w.top + frameCorner_.y - before.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool MainWindow::create(HWND editor) {
-    if (open_) return false;
+    if (handle()) return false;
     editor_ = editor;
-    open_ = true;
-    shared::windowOpened();
-    return true;
+    if (!registerClassOnce(plugin_)) return false;
+    Window::create(WS_EX_TOOLWINDOW, kClassName, kTitle, WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN, 0,
+                   0, 100, 100, editor, nullptr, plugin_);
+    return exists();
 }
 
 void MainWindow::destroy() {
-    if (!open_) return;
-    open_ = false;
-    shared::windowClosed();
+    if (HWND w = handle()) DestroyWindow(w);
 }
 
 void MainWindow::rebind(HWND editor) { editor_ = editor; }
 
-void MainWindow::setCommandEnabled(uint32_t id, bool on) { setBit(enabled_, id, on); }
-void MainWindow::setCommandPressed(uint32_t id, bool on) { setBit(pressed_, id, on); }
-bool MainWindow::commandEnabled(uint32_t id) const { return getBit(enabled_, id); }
-bool MainWindow::commandPressed(uint32_t id) const { return getBit(pressed_, id); }
+void MainWindow::setCommandEnabled(uint32_t id, bool on) {
+    setBit(enabled_, id, on);
+    if (toolbar_) toolbar::setEnabled(toolbar_, id, on);
+}
+void MainWindow::setCommandPressed(uint32_t id, bool on) {
+    setBit(pressed_, id, on);
+    if (toolbar_) toolbar::setPressed(toolbar_, id, on);
+}
+bool MainWindow::commandEnabled(uint32_t id) const {
+    return toolbar_ ? toolbar::enabled(toolbar_, id) : getBit(enabled_, id);
+}
+bool MainWindow::commandPressed(uint32_t id) const {
+    return toolbar_ ? toolbar::pressed(toolbar_, id) : getBit(pressed_, id);
+}
+
+void MainWindow::setStatus(const std::wstring& s) const {
+    if (editor_) WindowEditor(editor_).SetStatusText(wide::u(s.c_str(), s.size()));
+}
+
+// ---- creation and destruction -------------------------------------------
+
+LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
+    shared::windowOpened();
+    counted_ = true;
+    closing_ = false;
+    CSetting* settings = app::settings();
+    auto where = placement::fromSetting(
+        settings ? settings->readInt(ini_keys::basic::Section, ini_keys::basic::Window, 6) : 6);
+    bool dock = where == placement::Placement::Docked;
+
+    toolbar_ = toolbar::create(handle(), dock);
+    if (!toolbar_) {
+        lang::messageBox(editor_, msgid::ToolbarNotCreated, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        releaseAll();
+        return -1;
+    }
+    switch (toolbar::subclass(toolbar_, plugin_, &hostMenuOpen_)) {
+    case toolbar::SubclassResult::Done: break;
+    case toolbar::SubclassResult::NoProperty:
+        lang::messageBox(editor_, PropertyFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        releaseAll();
+        return -1;
+    case toolbar::SubclassResult::NoSubclass:
+        lang::messageBox(editor_, SubclassFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        releaseAll();
+        return -1;
+    }
+    DWORD size = static_cast<DWORD>(SendMessageW(toolbar_, TB_GETBUTTONSIZE, 0, 0));
+    columnWidth_ = placement::columnWidth(LOWORD(size), GetSystemMetrics(SM_CXFRAME));
+    buildButtons(false);
+
+    system_menu::edit(handle(), dock);
+
+    if (PluginThreadContext* ctx = ownContext()) {
+        hooks_ = std::make_unique<MainWindowHooks>(*this);
+        // A failure was reported by the hooks themselves.
+        if (!hooks::install(*ctx, *hooks_)) {
+            releaseAll();
+            return -1;
+        }
+    }
+
+    if (settings) {
+        settings->beginBatch();
+        hideSubWindows_ = settings->readInt(ini_keys::basic::Section, ini_keys::basic::HideSubWindow, 1) != 0;
+        SharedState& s = shared::state();
+        shared::write(s.rootLockOn, settings->readInt(ini_keys::root::Section, ini_keys::root::Status, 0) ? 1 : 0);
+        shared::write(s.swapOn, settings->readInt(ini_keys::make::Section, ini_keys::make::Swap, 0) ? 1 : 0);
+        shared::write(s.highlightOn,
+                      settings->readInt(ini_keys::highlight::Section, ini_keys::highlight::Status, 0) ? 1 : 0);
+        settings->endBatch();
+    }
+    // With highlighting on, the first tick applies it; off, nothing is due.
+    int32_t generation = shared::read(shared::state().highlightGeneration);
+    highlightGenerationSeen_ = on(SharedToggle::Highlight) ? generation - 1 : generation;
+    refreshToggleButtons();
+
+    SetTimer(handle(), TimerId, TimerMs, nullptr);
+
+    if (!placeWindow(where)) {
+        releaseAll();
+        return -1;
+    }
+    rememberFrame();
+    if (!dock) {
+        ShowWindow(handle(), SW_SHOWNA);
+        if (!settings || settings->readInt(ini_keys::basic::Section, ini_keys::basic::CompleteVisible, 1) == 1) {
+            RECT r{};
+            GetWindowRect(handle(), &r);
+            auto area = subwindow_geometry::screenArea(GetSystemMetrics(SM_CXFULLSCREEN),
+                                                       GetSystemMetrics(SM_CYFULLSCREEN),
+                                                       GetSystemMetrics(SM_CYCAPTION));
+            Rect moved = subwindow_geometry::keepOnScreen(toRect(r), area.width, area.height);
+            SetWindowPos(handle(), nullptr, moved.left, moved.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    ready_ = true;
+    idle_ = true;
+    return 0;
+}
+
+bool MainWindow::placeWindow(placement::Placement where) {
+    using placement::Placement;
+    HWND frame = GetAncestor(editor_, GA_ROOT);
+    RECT fr{};
+    if (frame) GetWindowRect(frame, &fr);
+    Rect frameRect = toRect(fr);
+    auto moveTo = [this](const Rect& r) {
+        SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    auto heightAt = [this](int32_t width) {
+        SetWindowPos(handle(), nullptr, 0, 0, width, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return windowHeight_;
+    };
+    CSetting* settings = app::settings();
+    switch (where) {
+    case Placement::SavedAbsolute:
+    case Placement::SavedRelative: {
+        if (!settings) return false;
+        Rect r = placement::savedPlace(*settings, where, frameRect);
+        moveTo(r);
+        return true;
+    }
+    case Placement::Above:
+    case Placement::Below: {
+        int32_t h = heightAt(frameRect.right - frameRect.left);
+        moveTo(where == Placement::Above ? placement::above(frameRect, h) : placement::below(frameRect, h));
+        return true;
+    }
+    case Placement::Left:
+    case Placement::Right: {
+        int32_t width = placement::sideWidth(columnWidth_, frameRect.bottom - frameRect.top, heightAt);
+        int32_t h = heightAt(width);
+        // The system keeps a captioned window wider than a narrow column.
+        RECT actual{};
+        GetWindowRect(handle(), &actual);
+        width = actual.right - actual.left;
+        moveTo(where == Placement::Left ? placement::leftOf(frameRect, width, h)
+                                        : placement::rightOf(frameRect, width, h));
+        return true;
+    }
+    case Placement::Docked: {
+        EditorRebar::Result r = rebar_.dock(handle(), toolbar_, editor_, settings);
+        if (r == EditorRebar::Result::NoProperty)
+            lang::messageBox(editor_, PropertyFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        if (r == EditorRebar::Result::NoSubclass)
+            lang::messageBox(editor_, SubclassFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        return r == EditorRebar::Result::Docked;
+    }
+    }
+    return false;
+}
+
+void MainWindow::onDestroy() {
+    closing_ = true;
+    ready_ = false;
+    KillTimer(handle(), TimerId);
+    if (hooks_) {
+        if (PluginThreadContext* ctx = ownContext()) hooks::remove(*ctx);
+        hooks_.reset();
+    }
+    CSetting* settings = app::settings();
+    HWND frame = GetAncestor(editor_, GA_ROOT);
+    if (settings && !rebar_.docked() && frame) {
+        RECT w{}, f{};
+        GetWindowRect(handle(), &w);
+        GetWindowRect(frame, &f);
+        subwindow_geometry::savePlace(*settings, placement::PlaceName, toRect(w), toRect(f), IsIconic(frame) != 0);
+    }
+    releaseAll();
+    if (editor_ && IsWindow(editor_) &&
+        WindowEditor(editor_).GetDocumentInfo(hostmsg::DocFocusOnClose, 0, 0) == 0 &&
+        GetWindowThreadProcessId(editor_, nullptr) == GetCurrentThreadId())
+        SetFocus(editor_);
+    if (editor_ && IsWindow(editor_)) SendMessageW(editor_, hostmsg::RefreshPluginState, pluginIndex_, 0);
+}
+
+// What creation built, in reverse; also after a creation that failed
+// half-way (the framework then sends no WM_DESTROY to the object).
+void MainWindow::releaseAll() {
+    if (HWND w = handle()) KillTimer(w, TimerId);
+    if (hooks_) {
+        if (PluginThreadContext* ctx = ownContext()) hooks::remove(*ctx);
+        hooks_.reset();
+    }
+    rebar_.remove(app::settings());
+    toolbar::destroy(toolbar_);
+    toolbar_ = nullptr;
+    lastButtonCommand_ = 0;
+    columnWidth_ = windowHeight_ = 0;
+    ready_ = idle_ = false;
+    hostMenuOpen_ = false;
+    foregroundIsMine_ = true;
+    if (counted_) shared::windowClosed();
+    counted_ = false;
+}
+
+// ---- buttons -------------------------------------------------------------
+
+void MainWindow::buildButtons(bool useDefault) {
+    if (!toolbar_) return;
+    CSetting* settings = app::settings();
+    std::vector<int32_t> items =
+        useDefault || !settings ? toolbar_layout::defaultItems() : toolbar_layout::load(*settings);
+    lastButtonCommand_ = toolbar::build(toolbar_, items);
+    refreshToggleButtons();
+    if (PluginThreadContext* ctx = ownContext()) jumps::refreshReturnButton(*ctx);
+}
+
+void MainWindow::refreshToggleButtons() {
+    for (SharedToggle t : {SharedToggle::RootLock, SharedToggle::Highlight, SharedToggle::Swap})
+        setCommandPressed(static_cast<uint32_t>(t), on(t));
+}
+
+void MainWindow::refit() {
+    if (rebar_.docked()) {
+        rebar_.refit();
+        return;
+    }
+    RECT r{};
+    GetWindowRect(handle(), &r);
+    fitFloating(r.right - r.left);
+}
+
+// ---- floating layout -----------------------------------------------------
+
+void MainWindow::fitFloating(int width) {
+    if (!toolbar_ || fitting_) return;
+    fitting_ = true;
+    int frameX = GetSystemMetrics(SM_CXFRAME), frameY = GetSystemMetrics(SM_CYFRAME);
+    int toolbarWidth = placement::toolbarWidth(width, frameX);
+    // Wide and tall enough to lay every button out, then cut to the rows.
+    SetWindowPos(toolbar_, nullptr, 0, 0, toolbarWidth, 4000, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+    RECT last{};
+    int bottom = 0;
+    if (lastButtonCommand_ &&
+        SendMessageW(toolbar_, TB_GETRECT, lastButtonCommand_, reinterpret_cast<LPARAM>(&last)))
+        bottom = last.bottom;
+    SetWindowPos(toolbar_, nullptr, 0, 0, toolbarWidth, bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    windowHeight_ = placement::floatingHeight(GetSystemMetrics(SM_CYSMCAPTION), bottom, frameY);
+    RECT w{};
+    GetWindowRect(handle(), &w);
+    if (w.bottom - w.top != windowHeight_)
+        SetWindowPos(handle(), nullptr, 0, 0, w.right - w.left, windowHeight_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitting_ = false;
+}
+
+void MainWindow::onSize(UINT, int, int) {
+    if (rebar_.docked() || !toolbar_) return;
+    RECT w{};
+    GetWindowRect(handle(), &w);
+    fitFloating(w.right - w.left);
+}
+
+void MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
+    if (rebar_.docked() || columnWidth_ <= 0 || windowHeight_ <= 0) return;
+    placement::SizeLimits l = placement::sizeLimits(columnWidth_, windowHeight_);
+    info->ptMinTrackSize.x = l.minWidth;
+    info->ptMinTrackSize.y = l.minHeight;
+    info->ptMaxTrackSize.y = l.maxHeight;
+}
+
+// ---- timer ---------------------------------------------------------------
+
+void MainWindow::onTimer(UINT_PTR id) {
+    if (id != TimerId || !toolbar_) return;
+    if (rebar_.docked()) {
+        int height = HIWORD(static_cast<DWORD>(SendMessageW(toolbar_, TB_GETBUTTONSIZE, 0, 0)));
+        if (placement::buttonHeightChanged(rebar_.buttonHeight(), height)) {
+            buildButtons(false);
+            rebar_.refit();
+        }
+    }
+    // The host's menu loop is over once the thread has left menu mode.
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (hostMenuOpen_ && GetGUIThreadInfo(GetCurrentThreadId(), &gui) && !(gui.flags & GUI_INMENUMODE))
+        hostMenuOpen_ = false;
+    refreshToggleButtons();
+    applyHighlight();
+    if (hideSubWindows_) trackForeground();
+    if (PluginThreadContext* ctx = ownContext()) jumps::refreshReturnButton(*ctx);
+}
+
+void MainWindow::applyHighlight() {
+    int32_t generation = shared::read(shared::state().highlightGeneration);
+    if (generation == highlightGenerationSeen_) return;
+    highlightGenerationSeen_ = generation;
+    WindowEditor editor(editor_);
+    std::wstring pattern = on(SharedToggle::Highlight) ? highlightPattern() : std::wstring();
+    if (!pattern.empty()) {
+        EditorCursor keep(editor);
+        editor.RunHostCommandWithText(hostmsg::SearchHighlightCommand, wide::u(pattern.c_str(), pattern.size()));
+    } else {
+        editor.RunHostCommand(hostmsg::CmdClearHighlight);
+    }
+}
+
+void MainWindow::trackForeground() {
+    DWORD process = 0;
+    DWORD thread = GetWindowThreadProcessId(GetForegroundWindow(), &process);
+    bool mine = process == GetCurrentProcessId() && thread == GetCurrentThreadId();
+    // The sub-windows (outline, palettes) hide and show with this once
+    // they exist; the state is kept so that they start right.
+    foregroundIsMine_ = mine;
+}
+
+// ---- commands ------------------------------------------------------------
+
+LRESULT MainWindow::onCommand(WORD id, WORD, HWND control) {
+    if (control == toolbar_ || control == nullptr) runCommand(id);
+    return 0;
+}
+
+void MainWindow::runCommand(uint32_t id) {
+    idle_ = false;
+    WindowEditor editor(editor_);
+    snippet::Target target{editor, ready_};
+    command_dispatch::Result r = command_dispatch::runCommand(id, target);
+    if (r.commentTooLong) {
+        wchar_t buffer[512];
+        std::swprintf(buffer, 512, lang::message(comment::TooLongMessage), static_cast<int>(comment::MaxSelection));
+        MessageBoxW(editor_, buffer, lang::message(msgid::CaptionWarning), MB_OK | MB_ICONWARNING);
+    }
+    PluginThreadContext* ctx = ownContext();
+    if (r.outcome == command_dispatch::Outcome::ForShell && ctx) {
+        using command_table::Action;
+        switch (r.other.action) {
+        case Action::SharedToggle: {
+            SharedToggle which = r.other.argument == 0   ? SharedToggle::RootLock
+                                 : r.other.argument == 1 ? SharedToggle::Highlight
+                                                         : SharedToggle::Swap;
+            shared_toggles::apply(*ctx, which, plugin_rules::ToggleRequest::Toggle);
+            break;
+        }
+        case Action::JumpBack: jumps::jumpBack(*ctx); break;
+        case Action::SystemCommand: SendMessageW(handle(), WM_SYSCOMMAND, r.other.argument, 0); break;
+        case Action::CloseMainWindow: destroy(); return;
+        default: break;  // dialogs, palettes, menus and typesetting come with their windows
+        }
+    }
+    if (r.focusEditor && editor_) SetFocus(editor_);
+    idle_ = true;
+}
+
+void MainWindow::onSysCommand(WPARAM wParam, LPARAM lParam) {
+    if ((wParam & 0xFFF0) == SC_CLOSE) {
+        destroy();
+        return;
+    }
+    switch (wParam) {
+    case system_menu::CustomizeToolbar:
+        idle_ = false;
+        SendMessageW(toolbar_, TB_CUSTOMIZE, 0, 0);
+        break;
+    case system_menu::DeleteSettings:
+        if (lang::messageBox(editor_, msgid::AskDeleteSettings, msgid::CaptionQuestion,
+                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
+            HWND owner = editor_;
+            destroy();
+            restartNotice(owner, true);
+            if (CSetting* s = app::settings()) s->deleteFile();
+        }
+        return;
+    default: break;  // settings sheet, dictionary editor, version and help come with their windows
+    }
+    if (handle()) Window::onSysCommand(wParam, lParam);
+}
+
+void MainWindow::onMenuSelect(UINT item, UINT flags, HMENU) {
+    if (item && !(flags & MF_POPUP) && !(flags & MF_SEPARATOR)) setStatus(statusText(item));
+    else setStatus(L"");
+}
+
+// ---- texts ---------------------------------------------------------------
+
+std::wstring MainWindow::statusText(uint32_t command) const {
+    std::wstring s = oneLine(commandName(command));
+    if (s.empty()) return s;
+    bool lock = on(SharedToggle::RootLock), swap = on(SharedToggle::Swap);
+    using toolbar_table::Addition;
+    switch (toolbar_table::additionOf(command)) {
+    case Addition::SubWindow: s += text(msgid::StatusSubWindow); break;
+    case Addition::Outline:
+        if (lock) s += text(msgid::StatusRootLocked);
+        break;
+    case Addition::Typesetting:
+        s += text(swap ? msgid::StatusTypesetSwapOn : msgid::StatusTypesetSwapOff);
+        if (lock) s += text(msgid::StatusRootLocked);
+        break;
+    case Addition::RootFile: s += text(msgid::StatusOpenRoot); break;
+    case Addition::RootLock:
+        // The locked file's path comes with root resolution; until then
+        // the lock stays off.
+        if (lock) s += text(msgid::StatusRootPathBefore) + L")";
+        s += text(msgid::StatusOpenRoot);
+        break;
+    case Addition::Highlight:
+        if (on(SharedToggle::Highlight)) {
+            std::wstring pattern = highlightPattern();
+            if (!pattern.empty()) s += text(msgid::StatusPatternBefore) + pattern + L")";
+        }
+        break;
+    case Addition::Swap:
+        if (swap) s += text(msgid::StatusSwapOn);
+        break;
+    case Addition::None: break;
+    }
+    return s;
+}
+
+std::wstring MainWindow::tipText(uint32_t command) const {
+    std::wstring s = commandName(command);
+    if (s.size() > TipLimit) s.resize(TipLimit);
+    auto add = [&s](const std::wstring& more) {
+        if (s.size() + more.size() <= TipLimit) s += more;
+    };
+    bool lock = on(SharedToggle::RootLock), swap = on(SharedToggle::Swap);
+    using toolbar_table::Addition;
+    switch (toolbar_table::additionOf(command)) {
+    case Addition::SubWindow: add(text(msgid::TipSubWindow)); break;
+    case Addition::Typesetting:
+        add(text(swap ? msgid::TipTypesetSwapOn : msgid::TipTypesetSwapOff));
+        if (lock) add(text(msgid::TipRootLocked));
+        break;
+    case Addition::RootFile: add(text(msgid::TipOpenRoot)); break;
+    case Addition::RootLock:
+        if (lock) add(text(msgid::TipRootPathAfter));
+        add(text(msgid::TipOpenRoot));
+        break;
+    case Addition::Highlight:
+        if (on(SharedToggle::Highlight)) add(text(msgid::TipPatternBefore) + L"\r\n" + highlightPattern());
+        break;
+    case Addition::Swap:
+        if (swap) add(text(msgid::TipSwapOn));
+        break;
+    case Addition::Outline:
+    case Addition::None: break;
+    }
+    return s;
+}
+
+// ---- notifications -------------------------------------------------------
+
+LRESULT MainWindow::onNotify(NMHDR* header) {
+    if (!header || !toolbar_) return 0;
+    if (header->code == TTN_GETDISPINFOW) {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+        std::wstring tip = tipText(static_cast<uint32_t>(header->idFrom));
+        size_t n = std::min<size_t>(tip.size(), TipLimit);
+        std::wmemcpy(info->szText, tip.c_str(), n);
+        info->szText[n] = 0;
+        info->lpszText = info->szText;
+        info->hinst = nullptr;
+        return 0;
+    }
+    if (header->hwndFrom != toolbar_) return 0;
+    return onToolbarNotify(header);
+}
+
+LRESULT MainWindow::onToolbarNotify(NMHDR* header) {
+    switch (header->code) {
+    case TBN_HOTITEMCHANGE: {
+        auto* hot = reinterpret_cast<NMTBHOTITEM*>(header);
+        if (hot->dwFlags & HICF_LEAVING) setStatus(L"");
+        else setStatus(statusText(static_cast<uint32_t>(hot->idNew)));
+        return 0;
+    }
+    case TBN_DROPDOWN:
+        // The paper-size, root-file and highlight menus come with their
+        // subjects; the button itself works.
+        return TBDDRET_DEFAULT;
+    case TBN_QUERYINSERT:
+    case TBN_QUERYDELETE: return TRUE;
+    case TBN_GETBUTTONINFOW: {
+        auto* info = reinterpret_cast<NMTOOLBARW*>(header);
+        if (!toolbar::describe(info->iItem, info->tbButton)) return FALSE;
+        if (info->pszText && info->cchText > 0) {
+            std::wstring t = oneLine(commandName(info->tbButton.idCommand));
+            lstrcpynW(info->pszText, t.c_str(), info->cchText);
+        }
+        return TRUE;
+    }
+    case TBN_BEGINADJUST: idle_ = false; return 0;
+    case TBN_RESET:
+        if (lang::messageBox(handle(), msgid::AskResetToolbar, msgid::CaptionQuestion,
+                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
+            buildButtons(true);
+        return 0;
+    case TBN_ENDADJUST: {
+        if (CSetting* s = app::settings()) {
+            std::vector<int32_t> now = toolbar::items(toolbar_);
+            toolbar_layout::save(*s, now);
+        }
+        buildButtons(false);
+        refit();
+        idle_ = true;
+        return 0;
+    }
+    case NM_RCLICK: {
+        auto* mouse = reinterpret_cast<NMMOUSE*>(header);
+        POINT screen{};
+        GetCursorPos(&screen);
+        rightClick(static_cast<uint32_t>(mouse->dwItemSpec), screen);
+        return TRUE;
+    }
+    default: return 0;
+    }
+}
+
+void MainWindow::rightClick(uint32_t command, POINT screen) {
+    // Sub-window, typesetting and root-file buttons have right-click
+    // actions of their own; those come with their windows and runners.
+    if (command && (toolbar_table::opensSubWindow(command) || toolbar_table::isTypesetting(command) ||
+                    toolbar_table::rightClickOpensRoot(command)))
+        return;
+    if (UINT chosen = system_menu::track(handle(), screen)) SendMessageW(handle(), WM_SYSCOMMAND, chosen, 0);
+}

@@ -1,22 +1,32 @@
-// The plug-in's window of one host thread. This first form keeps only what
-// the entry points decide on: whether the window is open, which editor
-// window it serves and the host's index of the plug-in. The toolbar window
-// itself, its sub-windows and the thread's hooks are built on this class
-// by the main-window work; the methods marked "seam" are where they attach.
+// The plug-in's window of one host thread: a small tool window owned by the
+// host's editor window whose only content is the toolbar. It floats at one
+// of six places around the host frame or docks as a band in the frame's
+// rebar, keeps the shared toggles and the highlighting in step on a timer,
+// and runs the commands of its buttons.
 #pragma once
+#include "frame/win32/window.h"
+
+class PluginThreadContext;
+#include "mainwindow/placement.h"
+#include "mainwindow/win32/editor_rebar.h"
+
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <windows.h>
 
-class MainWindow {
+class MainWindowHooks;   // what the thread's hooks report to (main_window.cpp)
+
+class MainWindow : public Window {
 public:
-    explicit MainWindow(HINSTANCE plugin) : plugin_(plugin) {}
-    ~MainWindow();  // closes the window when it is still open
+    explicit MainWindow(HINSTANCE plugin);
+    ~MainWindow() override;  // closes the window when it is still open
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    bool exists() const { return open_; }
-    // Opens the window for editor; counts it among the open windows of all
-    // processes. False when it is already open.
+    bool exists() const { return handle() != nullptr && !closing_; }
+    // Opens the window for editor with the current settings; false when it
+    // is already open or could not be made.
     bool create(HWND editor);
     void destroy();
     // Follows the host when it hands the thread another editor window.
@@ -27,22 +37,82 @@ public:
     void setPluginIndex(int index) { pluginIndex_ = index; }
     int pluginIndex() const { return pluginIndex_; }
 
-    // Seam: the outline window, which takes the focus after a pending jump.
+    // The outline window, which takes the focus after a pending jump; none
+    // until the outline window exists.
     HWND outlineWindow() const { return nullptr; }
-    // Seam: closes the outline window opened for the document handle.
+    // Closes the outline window opened for the document handle.
     void documentClosed(int32_t /*document*/) {}
-    // Seam: the toolbar's buttons. Until the toolbar exists the state is
-    // only remembered, so the last request can be read back.
+
+    // The toolbar's check and enable states. Without a toolbar the state is
+    // remembered, so the last request can be read back.
     void setCommandEnabled(uint32_t id, bool on);
     void setCommandPressed(uint32_t id, bool on);
     bool commandEnabled(uint32_t id) const;
     bool commandPressed(uint32_t id) const;
 
+    // The command dispatcher: what a button or menu item asks for.
+    void runCommand(uint32_t id);
+
+    HWND toolbarWindow() const { return toolbar_; }
+    bool docked() const { return rebar_.docked(); }
+    bool ready() const { return ready_; }
+    // Hooks report the band's child width here (RBN_CHILDSIZE).
+    void onRebarChildSize(int width) { rebar_.childSized(width); }
+    // Hooks report when a host menu is open: the toolbar shows the arrow.
+    void setHostMenuOpen(bool open) { hostMenuOpen_ = open; }
+    // Hooks report a move of the host frame; the floating window follows
+    // when asked to.
+    void frameMoved(bool mainFollows);
+
+    // The texts shown for a command: status line and tool tip.
+    std::wstring statusText(uint32_t command) const;
+    std::wstring tipText(uint32_t command) const;
+
+protected:
+    LRESULT onCreate(CREATESTRUCTW* create) override;
+    void onDestroy() override;
+    void onTimer(UINT_PTR id) override;
+    void onGetMinMaxInfo(MINMAXINFO* info) override;
+    void onSize(UINT type, int width, int height) override;
+    LRESULT onCommand(WORD id, WORD code, HWND control) override;
+    void onSysCommand(WPARAM wParam, LPARAM lParam) override;
+    void onMenuSelect(UINT item, UINT flags, HMENU menu) override;
+    LRESULT onNotify(NMHDR* header) override;
+
 private:
-    HINSTANCE plugin_;         // not owned: the plug-in's module
-    HWND editor_ = nullptr;    // not owned: the host's editor window
-    bool open_ = false;
+    bool placeWindow(placement::Placement where);
+    void fitFloating(int width);
+    void buildButtons(bool useDefault);
+    void refreshToggleButtons();
+    void refit();
+    void applyHighlight();
+    void trackForeground();
+    LRESULT onToolbarNotify(NMHDR* header);
+    void rightClick(uint32_t command, POINT screen);
+    void releaseAll();
+    PluginThreadContext* ownContext() const;
+    void rememberFrame();
+    void setStatus(const std::wstring& text) const;
+
+    HINSTANCE plugin_;                 // not owned: the plug-in's module
+    HWND editor_ = nullptr;            // not owned: the host's editor window
     int pluginIndex_ = 0;
-    uint64_t enabled_ = 0;     // one bit per remembered command, see bit()
+    HWND toolbar_ = nullptr;           // owned: destroyed with the window
+    EditorRebar rebar_;                // owned: the band while docked
+    uint32_t lastButtonCommand_ = 0;
+    int columnWidth_ = 0;
+    int windowHeight_ = 0;             // of the floating window
+    bool hideSubWindows_ = true;
+    bool foregroundIsMine_ = true;
+    bool idle_ = false;
+    bool ready_ = false;
+    bool counted_ = false;             // counted among the open windows
+    bool closing_ = false;             // destruction has begun
+    bool fitting_ = false;             // guards the floating height fit
+    bool hostMenuOpen_ = false;
+    std::unique_ptr<MainWindowHooks> hooks_;   // owned; set while the hooks are in
+    POINT frameCorner_{};              // host frame's top-left when last placed or moved
+    int32_t highlightGenerationSeen_ = 0;
+    uint64_t enabled_ = 0;             // remembered states, see bit()
     uint64_t pressed_ = 0;
 };

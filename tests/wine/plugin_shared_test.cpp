@@ -29,6 +29,8 @@ DWORD finish(HANDLE process) {
 TEST(PluginShared, OpenWindowsAreCountedAcrossProcesses) {
     TempDir dir;
     ASSERT_TRUE(install(dir, Language::EnglishConfigured));
+    // The peers' windows are bare popups without a rebar to dock into.
+    ASSERT_TRUE(dir.write(u"Vexa2.ini", "[BasicSettings]\r\nWindow=2\r\n"));
     std::wstring dll = path(dir, L"vexa2.dll");
     std::wstring tag = std::to_wstring(GetCurrentProcessId());
     std::wstring readyA = L"plugin_shared_readyA_" + tag, readyB = L"plugin_shared_readyB_" + tag;
