@@ -191,8 +191,12 @@ bool DictionaryStore::saveSource(Source source, const std::string& bytes) {
     }
     if (!platform::writeFileAtomic(path, bytes)) return false;
     // The cache no longer matches this source; until it is rebuilt, loads
-    // parse the sources so that the saved entries are seen.
+    // parse the sources so that the saved entries are seen. The cache file
+    // goes too: a file clock coarser than the time between two saves would
+    // leave the new source with the old write time, and other stores
+    // (other windows) would take the stale cache as valid.
     usable_ = false;
+    platform::deleteFile(cachePath());
     return true;
 }
 
