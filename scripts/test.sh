@@ -72,7 +72,7 @@ if build windows build/win --toolchain cmake/toolchain-mingw-i686.cmake; then
     vexa_init_prefix "$root/build/win/wine-en" C.UTF-8 & en=$!
     vexa_init_prefix "$root/build/win/wine-ja" ja_JP.UTF-8 & ja=$!
     wait "$en" "$ja"   # not a bare wait: Xvfb is a child too
-    run_ctest wine build/win -j"$jobs" --timeout 300
+    run_ctest wine build/win -j"$jobs" --timeout 900
     vexa_stop_display
   else
     status=1
