@@ -6,6 +6,7 @@
 #include "frame/win32/window_editor.h"
 #include "host/command_line.h"
 #include "host/editor_thread.h"
+#include "tests/wine/plugin_test_support.h"
 #include "host/frame_window.h"
 #include "host/instance_launcher.h"
 #include "host_test_support.h"
@@ -125,8 +126,12 @@ TEST(HostWindow, RebarHasTheHostsOwnBandAndTakesAnother) {
 }
 
 TEST(HostPlugin, CommandTogglesAndQueryStatusChecksMenuAndButton) {
-    std::wstring dll = host_test::pluginDll();
-    ASSERT_FALSE(dll.empty()) << "dist\\vexa2.dll not found above the test program";
+    // A private copy: the plug-in writes its settings beside itself, and
+    // dist/ must stay as a user installs it.
+    TempDir installed;
+    ASSERT_TRUE(plugin_test::install(installed, plugin_test::Language::EnglishConfigured))
+        << "dist\\vexa2.dll not found above the test program";
+    std::wstring dll = plugin_test::path(installed, L"vexa2.dll");
     PluginHost plugin;
     ASSERT_TRUE(plugin.load(dll));
     EditorWindowOptions options;
