@@ -10,6 +10,7 @@
 #include "support/dictionary_store.h"
 #include "support/tex_dictionary.h"
 #include "tests/support/temp_dir.h"
+#include "bench/bench_timing.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,21 +20,8 @@
 #include <vector>
 
 namespace {
-using Clock = std::chrono::steady_clock;
 
-// Runs op until about budget has passed (at least minRuns times); returns
-// microseconds per run.
-template <typename Op> double perRun(Op&& op, std::chrono::milliseconds budget, int minRuns) {
-    int runs = 0;
-    auto start = Clock::now();
-    auto until = start + budget;
-    while (runs < minRuns || Clock::now() < until) {
-        op(runs);
-        ++runs;
-    }
-    std::chrono::duration<double, std::micro> spent = Clock::now() - start;
-    return spent.count() / runs;
-}
+using bench::perRun;
 
 // The shipped sources, found from the working folder or this file's path.
 u16 shippedFolder() {

@@ -3,26 +3,14 @@
 #include "base/str.h"
 #include "settings/setting.h"
 #include "tests/support/temp_dir.h"
+#include "bench/bench_timing.h"
 
 #include <chrono>
 #include <cstdio>
 
 namespace {
-using Clock = std::chrono::steady_clock;
 
-// Runs op until about budget has passed (at least minRuns times) and
-// returns microseconds per run.
-template <typename Op> double perRun(Op&& op, std::chrono::milliseconds budget, int minRuns) {
-    int runs = 0;
-    auto start = Clock::now();
-    auto until = start + budget;
-    while (runs < minRuns || Clock::now() < until) {
-        op(runs);
-        ++runs;
-    }
-    std::chrono::duration<double, std::micro> spent = Clock::now() - start;
-    return spent.count() / runs;
-}
+using bench::perRun;
 
 std::string makeFile(int keys) {
     // Ten sections, keys spread evenly, values of typical length.
