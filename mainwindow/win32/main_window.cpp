@@ -3,6 +3,7 @@
 #include "base/win32/wide.h"
 #include "frame/host_messages.h"
 #include "frame/message_ids.h"
+#include "frame/win32/dialog.h"
 #include "frame/win32/hooks.h"
 #include "frame/win32/jump.h"
 #include "frame/win32/language.h"
@@ -11,13 +12,20 @@
 #include "frame/win32/shared_toggles.h"
 #include "frame/win32/window_editor.h"
 #include "highlight/highlight_presets.h"
+#include "make/win32/aux_delete.h"
+#include "make/win32/paper_menu.h"
+#include "make/win32/root_commands.h"
+#include "make/win32/run_make.h"
 #include "mainwindow/command_dispatch.h"
 #include "mainwindow/comment_commands.h"
 #include "mainwindow/toolbar_layout.h"
 #include "mainwindow/toolbar_table.h"
+#include "mainwindow/win32/jump_command.h"
+#include "mainwindow/win32/popup_menu.h"
 #include "mainwindow/win32/system_menu.h"
 #include "mainwindow/win32/toolbar.h"
 #include "outline/subwindow_geometry.h"
+#include "outline/win32/outline_commands.h"
 #include "settings/setting_keys.h"
 
 #include <algorithm>
@@ -327,6 +335,10 @@ void MainWindow::onDestroy() {
         GetWindowRect(frame, &f);
         subwindow_geometry::savePlace(*settings, placement::PlaceName, toRect(w), toRect(f), IsIconic(frame) != 0);
     }
+    if (settings && editor_ && IsWindow(editor_) &&
+        settings->readInt(ini_keys::make::Section, ini_keys::make::AutoDelete, 1) == 1)
+        aux_delete::deleteAuxFiles(plugin_, nullptr, editor_);
+    outline_.reset();
     releaseAll();
     if (editor_ && IsWindow(editor_) &&
         WindowEditor(editor_).GetDocumentInfo(hostmsg::DocFocusOnClose, 0, 0) == 0 &&
@@ -354,6 +366,10 @@ void MainWindow::releaseAll() {
     if (counted_) shared::windowClosed();
     counted_ = false;
 }
+
+HWND MainWindow::outlineWindow() const { return outline_ ? outline_->handle() : nullptr; }
+
+void MainWindow::documentClosed(int32_t document) { outline_commands::documentClosed(*this, document); }
 
 // ---- buttons -------------------------------------------------------------
 
@@ -497,9 +513,15 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::JumpBack: jumps::jumpBack(*ctx); break;
         case Action::SystemCommand: SendMessageW(handle(), WM_SYSCOMMAND, r.other.argument, 0); break;
         case Action::CloseMainWindow: destroy(); return;
-        default: break;  // dialogs, palettes, menus and typesetting come with their windows
+        case Action::PopupMenu: popup_menu::run(*this, id, r.other); break;
+        case Action::Typeset: run_make::typeset(*this, r.other.argument, false); break;
+        case Action::RootFileDialog: root_commands::showRootDialog(*this); break;
+        case Action::AuxiliaryFileDeletion: aux_delete::deleteAuxFiles(plugin_, handle(), editor_); break;
+        case Action::OutlineWindow: outline_commands::toggle(*this); break;
+        default: break;  // dialogs, palettes and user menus come with their windows
         }
     }
+    if (r.outcome == command_dispatch::Outcome::Jump && exists()) jump_command::run(*this, r.jump);
     if (r.focusEditor && editor_) SetFocus(editor_);
     idle_ = true;
 }
@@ -627,10 +649,16 @@ LRESULT MainWindow::onToolbarNotify(NMHDR* header) {
         else setStatus(statusText(static_cast<uint32_t>(hot->idNew)));
         return 0;
     }
-    case TBN_DROPDOWN:
-        // The paper-size, root-file and highlight menus come with their
-        // subjects; the button itself works.
-        return TBDDRET_DEFAULT;
+    case TBN_DROPDOWN: {
+        auto* drop = reinterpret_cast<NMTOOLBARW*>(header);
+        RECT button = drop->rcButton;
+        MapWindowPoints(toolbar_, nullptr, reinterpret_cast<POINT*>(&button), 2);
+        switch (drop->iItem) {
+        case 41051: paper_menu::show(*this, button); return TBDDRET_DEFAULT;
+        case 41123: root_commands::showLockMenu(*this, button); return TBDDRET_DEFAULT;
+        default: return TBDDRET_NODEFAULT;  // the highlight menu comes with its dialog
+        }
+    }
     case TBN_QUERYINSERT:
     case TBN_QUERYDELETE: return TRUE;
     case TBN_GETBUTTONINFOW: {
@@ -670,10 +698,17 @@ LRESULT MainWindow::onToolbarNotify(NMHDR* header) {
 }
 
 void MainWindow::rightClick(uint32_t command, POINT screen) {
-    // Sub-window, typesetting and root-file buttons have right-click
-    // actions of their own; those come with their windows and runners.
-    if (command && (toolbar_table::opensSubWindow(command) || toolbar_table::isTypesetting(command) ||
-                    toolbar_table::rightClickOpensRoot(command)))
+    if (command && toolbar_table::isTypesetting(command)) {
+        idle_ = false;
+        run_make::typeset(*this, toolbar_table::typesetVariant(command), true);
+        idle_ = true;
         return;
+    }
+    if (command && toolbar_table::rightClickOpensRoot(command)) {
+        root_commands::openRootInNewHost(*this);
+        return;
+    }
+    // Docking a palette back and forth comes with the palette windows.
+    if (command && toolbar_table::opensSubWindow(command)) return;
     if (UINT chosen = system_menu::track(handle(), screen)) SendMessageW(handle(), WM_SYSCOMMAND, chosen, 0);
 }

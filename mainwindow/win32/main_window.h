@@ -15,7 +15,8 @@ class PluginThreadContext;
 #include <string>
 #include <windows.h>
 
-class MainWindowHooks;   // what the thread's hooks report to (main_window.cpp)
+class MainWindowHooks;
+class DialogModeless;   // what the thread's hooks report to (main_window.cpp)
 
 class MainWindow : public Window {
 public:
@@ -38,10 +39,13 @@ public:
     int pluginIndex() const { return pluginIndex_; }
 
     // The outline window, which takes the focus after a pending jump; none
-    // until the outline window exists.
-    HWND outlineWindow() const { return nullptr; }
+    // while it is closed.
+    HWND outlineWindow() const;
+    // The slot the outline window lives in; the outline's own code fills
+    // and empties it.
+    std::unique_ptr<DialogModeless>& outlineSlot() { return outline_; }
     // Closes the outline window opened for the document handle.
-    void documentClosed(int32_t /*document*/) {}
+    void documentClosed(int32_t document);
 
     // The toolbar's check and enable states. Without a toolbar the state is
     // remembered, so the last request can be read back.
@@ -111,6 +115,7 @@ private:
     bool fitting_ = false;             // guards the floating height fit
     bool hostMenuOpen_ = false;
     std::unique_ptr<MainWindowHooks> hooks_;   // owned; set while the hooks are in
+    std::unique_ptr<DialogModeless> outline_;  // owned: the outline window, while open
     POINT frameCorner_{};              // host frame's top-left when last placed or moved
     int32_t highlightGenerationSeen_ = 0;
     uint64_t enabled_ = 0;             // remembered states, see bit()

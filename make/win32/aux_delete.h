@@ -1,0 +1,9 @@
+// Deletes the auxiliary files of the active document and its root, after
+// showing them as the settings ask. owner is none when the main window is
+// closing.
+#pragma once
+#include <windows.h>
+
+namespace aux_delete {
+void deleteAuxFiles(HINSTANCE app, HWND owner, HWND editor);
+} // namespace aux_delete
