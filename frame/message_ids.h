@@ -148,3 +148,90 @@ constexpr uint32_t DefaultUserMenu = 0x20001;
 namespace msgid {
 constexpr uint32_t RestartNotice = 0x11F0003;
 } // namespace msgid
+
+// Typesetting run: why a run could not start.
+namespace msgid {
+constexpr uint32_t MakeNoTeXFile = 0x1060002;
+constexpr uint32_t MakeNoPluginFolder = 0x1060003;
+constexpr uint32_t MakeNoCommandFile = 0x1060004;
+constexpr uint32_t MakeNotStarted = 0x1060005;
+} // namespace msgid
+
+// Outline window: tree nodes, menu, depth box, tool tips and failures.
+namespace msgid {
+constexpr uint32_t ImageStripMissing = 0x1000005;     // a window's image strip is missing or incomplete
+constexpr uint32_t OutlineDocumentNode = 0x1080001;   // also the heading-labels group
+constexpr uint32_t OutlineLabelsNode = 0x1080002;
+constexpr uint32_t OutlineBibliographyNode = 0x1080003;
+constexpr uint32_t OutlineEquationLabels = 0x1080004;
+constexpr uint32_t OutlineFigureLabels = 0x1080005;
+constexpr uint32_t OutlineTableLabels = 0x1080006;
+constexpr uint32_t OutlineItemLabels = 0x1080007;
+constexpr uint32_t OutlineOtherLabels = 0x1080008;
+constexpr uint32_t OutlineFilesNode = 0x1080009;
+constexpr uint32_t OutlineNodeNotInserted = 0x108000A;
+constexpr uint32_t OutlineFileTooDeep = 0x108000B;
+constexpr uint32_t OutlineCurrentUnnamed = 0x108000C;
+constexpr uint32_t OutlineOtherUnnamed = 0x108000D;
+constexpr uint32_t OutlineMenuOneGroup = 0x108000E;
+constexpr uint32_t OutlineMenuByClass = 0x108000F;
+constexpr uint32_t OutlineMenuUnderHeading = 0x1080010;
+constexpr uint32_t OutlineMenuPrefixes = 0x1080011;
+constexpr uint32_t OutlineMenuHelp = 0x1080012;
+constexpr uint32_t OutlineToolbarFailed = 0x1080013;
+constexpr uint32_t OutlineDepthFirst = 0x1080014;     // seven depth texts, to 0x108001A
+constexpr uint32_t OutlineDepthLast = 0x108001A;
+constexpr uint32_t OutlineScanFailed = 0x108001B;
+constexpr uint32_t OutlineTipExpand = 0x108001C;      // tips of 41076 .. 41080
+constexpr uint32_t OutlineTipExpandAll = 0x108001D;
+constexpr uint32_t OutlineTipCollapse = 0x108001E;
+constexpr uint32_t OutlineTipJump = 0x108001F;
+constexpr uint32_t OutlineTipRefresh = 0x1080020;
+constexpr uint32_t OutlineTipMenu = 0x1080021;        // 41135
+constexpr uint32_t OutlineAskRefresh = 0x1080022;
+constexpr uint32_t OutlinePlaceholder = 0x1080023;
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t HelpOutline = 0x3000A;
+} // namespace cfgid
+
+// Bibliography entry view and the label prefix dialog.
+namespace msgid {
+constexpr uint32_t BibItemNameColumn = 0x1180001;
+constexpr uint32_t BibItemValueColumn = 0x1180002;
+constexpr uint32_t BibItemTypeRow = 0x1180003;      // name of the row that shows the entry type
+constexpr uint32_t LabelConfigAskDefaults = 0x11C0001;
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t HelpLabelConfig = 0x30009;
+} // namespace cfgid
+
+// Root file dialogs and auxiliary file deletion.
+namespace msgid {
+constexpr uint32_t FilterTexFiles = 0x1020005;       // pairs of label|pattern|, '|' for each NUL
+constexpr uint32_t RootDialogTitle = 0x1190001;
+constexpr uint32_t RootLockDialogTitle = 0x1190002;
+constexpr uint32_t RootNameEmpty = 0x1190003;
+constexpr uint32_t RootNameNotTex = 0x1190004;
+constexpr uint32_t RootBrowseTitle = 0x1190005;
+constexpr uint32_t DeleteColumnTitle = 0x10C0001;
+constexpr uint32_t DeleteProgressTitle = 0x10C0002;
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t HelpRootFile = 0x30004;
+} // namespace cfgid
+
+// Paper size: the landscape word, the question before a user paper is
+// replaced, and the help topic of the paper menu and dialog.
+namespace msgid {
+constexpr uint32_t PaperLandscape = 0x1160001;      // appended to a paper's name
+constexpr uint32_t PaperAskReplace = 0x1160002;
+constexpr uint32_t PaperOldEntry = 0x1160003;
+constexpr uint32_t PaperNewEntry = 0x1160004;
+constexpr uint32_t PaperAskReplaceEnd = 0x1160005;
+constexpr uint32_t PaperNameLabel = 0x1160006;      // the display text follows
+constexpr uint32_t PaperValueLabel = 0x1160007;     // the value follows
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t HelpPaperSize = 0x30006;
+} // namespace cfgid

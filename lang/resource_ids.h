@@ -11,3 +11,61 @@
 // Pixels of this colour are transparent: the image list is built with it as
 // the mask colour. COLORREF layout 0x00BBGGRR; magenta reads the same both ways.
 #define VEXA_LANG_TOOLBAR_KEY 0x00FF00FF
+
+// Bibliography entry view: 229 on its own, 230 beside the citation dialog.
+#define VEXA_LANG_DLG_BIB_ITEM 229
+#define VEXA_LANG_DLG_BIB_ITEM_CITATION 230
+#define VEXA_IDC_BIB_ITEM_LIST 1205
+// Label prefix dialog: one box per class (part .. item, in this order),
+// and the button that puts the defaults back.
+#define VEXA_LANG_DLG_LABEL_CONFIG 234
+#define VEXA_IDC_LABEL_PART 1445
+#define VEXA_IDC_LABEL_CHAPTER 1446
+#define VEXA_IDC_LABEL_SECTION 1447
+#define VEXA_IDC_LABEL_SUBSECTION 1448
+#define VEXA_IDC_LABEL_SUBSUBSECTION 1449
+#define VEXA_IDC_LABEL_PARAGRAPH 1450
+#define VEXA_IDC_LABEL_SUBPARAGRAPH 1451
+#define VEXA_IDC_LABEL_EQUATION 1452
+#define VEXA_IDC_LABEL_FIGURE 1453
+#define VEXA_IDC_LABEL_TABLE 1454
+#define VEXA_IDC_LABEL_ITEM 1455
+#define VEXA_IDC_LABEL_DEFAULTS 1221
+
+// Root file dialogs (one template for setting a root line and for choosing
+// a locked root) and the auxiliary file deletion report.
+#define VEXA_LANG_DIALOG_ROOT 236
+#define VEXA_IDC_ROOT_PATH 1201
+#define VEXA_IDC_ROOT_ABSOLUTE 1358
+#define VEXA_IDC_ROOT_RELATIVE 1359
+#define VEXA_IDC_ROOT_NAME_ONLY 1428
+#define VEXA_IDC_ROOT_BROWSE 1389
+#define VEXA_IDC_ROOT_CURRENT 1391
+#define VEXA_IDC_ROOT_HELP 9
+#define VEXA_LANG_DIALOG_FILE_DELETE 235
+#define VEXA_IDC_DELETE_LIST 1205
+
+// The popup menus of the command buttons: one sub-menu per button, by the
+// position the command table gives (10 is the palette's delimiter sizes).
+#define VEXA_LANG_POPUP_MENU 204
+
+// The user paper dialog of the paper menu.
+#define VEXA_LANG_DIALOG_PAPER 232
+#define VEXA_IDC_PAPER_TEXT 1302
+#define VEXA_IDC_PAPER_VALUE 1204
+#define VEXA_IDC_PAPER_WIDTH 1441
+#define VEXA_IDC_PAPER_HEIGHT 1442
+#define VEXA_IDC_PAPER_COMPOSE 1443
+#define VEXA_IDC_PAPER_HELP 1493
+
+// The outline window: its dialog, its controls and its image strip of 55
+// 16x16 images (tree images 0-48, toolbar images 49-54), 8-bit, with the
+// same transparent key colour as the toolbar strip.
+#define VEXA_LANG_DLG_OUTLINE 207
+#define VEXA_IDC_OUTLINE_COMMENT 1201
+#define VEXA_IDC_OUTLINE_TREE 1206
+#define VEXA_IDC_OUTLINE_DEPTH 1212
+#define VEXA_LANG_OUTLINE_BITMAP 208
+#define VEXA_LANG_OUTLINE_IMAGE_SIZE 16
+#define VEXA_LANG_OUTLINE_IMAGE_COUNT 55
+#define VEXA_LANG_OUTLINE_KEY 0x00FF00FF
