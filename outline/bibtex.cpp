@@ -1,5 +1,6 @@
 #include "outline/bibtex.h"
 
+#include "outline/find_units.h"
 #include "outline/outline_path.h"
 
 #include <string>
@@ -23,10 +24,9 @@ u16view trimmed(u16view s, Lead lead, Trail trail) {
 }
 
 // A piece runs from its start to the first terminator, as a C string does
-// in the buffer; the buffer always ends with one.
+// in the buffer; the string's own terminator ends the last one.
 u16view piece(const u16& text, size_t start) {
-    const char16_t* p = text.data() + start;
-    return u16view(p, std::char_traits<char16_t>::length(p));
+    return u16view(text.data() + start, find_units::any<u'\0'>(text.data(), start, text.size()) - start);
 }
 
 struct PendingEntry {
@@ -38,6 +38,11 @@ struct PendingEntry {
 
     void storePair() {
         if (name != None && value != None) pairs.emplace_back(name, value);
+    }
+    // Back to no entry, keeping the pair list's room for the next one.
+    void reset() {
+        type = key = name = value = None;
+        pairs.clear();
     }
 };
 
@@ -64,6 +69,14 @@ u16 trimFieldName(u16view s) {
 
 u16 cleanValue(u16view s) {
     u16view t = trimmed(s, leadingJunk, trailingJunk);
+    // Most values have nothing to delete: copy those whole.
+    bool plain = true;
+    for (size_t i = 0; i < t.size() && plain; ++i) {
+        const char16_t c = t[i];
+        if (c > u' ') continue;
+        plain = c != u'\r' && c != u'\n' && c != u'\t' && !(c == u' ' && i > 0 && t[i - 1] == u' ');
+    }
+    if (plain) return u16(t);
     u16 out;
     out.reserve(t.size());
     for (char16_t c : t) {
@@ -76,58 +89,83 @@ u16 cleanValue(u16view s) {
 
 std::vector<BibEntry> parse(u16 text) {
     enum class State { Outside, Entry, Quoted, Braced };
+    // The string's own terminator (data()[size()]) ends the last piece of a
+    // truncated file, so the text is parsed where it lies, not copied.
     const size_t n = text.size();
-    text.push_back(u'\0'); // ends the last piece of a truncated file
+    char16_t* const t = text.data();
+    // Only the characters that change the state are looked at one by one;
+    // each state skips the rest in a tight loop of its own.
+    auto escaped = [t](size_t i) { return i > 0 && t[i - 1] == u'\\'; };
 
     std::vector<BibEntry> entries;
     PendingEntry pending;
     State state = State::Outside;
     int depth = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const char16_t c = text[i];
-        const bool escaped = i > 0 && text[i - 1] == u'\\';
+    size_t i = 0;
+    while (i < n) {
         switch (state) {
         case State::Outside:
-            if (c == u'@') {
+            i = find_units::any<u'@', u'{'>(t, i, n);
+            if (i == n) break;
+            if (t[i] == u'@') {
                 pending.type = i + 1;
-            } else if (c == u'{' && pending.type != None) {
-                text[i] = u'\0';
+            } else if (pending.type != None) {
+                t[i] = u'\0';
                 pending.key = i + 1;
                 pending.name = pending.value = None;
                 pending.pairs.clear();
                 state = State::Entry;
             }
+            ++i;
             break;
-        case State::Entry:
-            if (c == u'"' && !escaped) {
-                state = State::Quoted;
-            } else if (c == u'{' && !escaped) {
-                state = State::Braced;
-                depth = 1;
+        case State::Entry: {
+            i = find_units::any<u'"', u'{', u',', u'=', u'}'>(t, i, n);
+            if (i == n) break;
+            const char16_t c = t[i];
+            if (c == u'"') {
+                if (!escaped(i)) state = State::Quoted;
+            } else if (c == u'{') {
+                if (!escaped(i)) {
+                    state = State::Braced;
+                    depth = 1;
+                }
             } else if (c == u',') {
-                text[i] = u'\0';
+                t[i] = u'\0';
                 pending.storePair();
                 pending.name = i + 1;
                 pending.value = None;
             } else if (c == u'=') {
-                text[i] = u'\0';
+                t[i] = u'\0';
                 pending.value = i + 1;
-            } else if (c == u'}') {
-                text[i] = u'\0';
+            } else {
+                t[i] = u'\0';
                 pending.storePair();
                 finish(text, pending, entries);
-                pending = PendingEntry{};
+                pending.reset();
                 state = State::Outside;
             }
+            ++i;
             break;
+        }
         case State::Quoted:
             // Braces inside quotes do not matter: the next quote ends it.
-            if (c == u'"' && !escaped) state = State::Entry;
+            for (i = find_units::any<u'"'>(t, i, n); i < n && escaped(i);) i = find_units::any<u'"'>(t, i + 1, n);
+            if (i == n) break;
+            state = State::Entry;
+            ++i;
             break;
         case State::Braced:
-            if (escaped) break;
-            if (c == u'{') ++depth;
-            else if (c == u'}' && --depth == 0) state = State::Entry;
+            for (; (i = find_units::any<u'{', u'}'>(t, i, n)) < n; ++i) {
+                const char16_t c = t[i];
+                if (escaped(i)) continue;
+                if (c == u'{') {
+                    ++depth;
+                } else if (--depth == 0) {
+                    state = State::Entry;
+                    ++i;
+                    break;
+                }
+            }
             break;
         }
     }

@@ -3,6 +3,7 @@
 #include "base/str.h"
 #include "make/tex_path.h"
 #include "outline/bibtex.h"
+#include "outline/find_units.h"
 #include "outline/outline_path.h"
 
 #include <algorithm>
@@ -162,22 +163,29 @@ void Scanner::scanText(u16view text, u16view path, int depth) {
     addItem({tex_path::fileNameOf(path), cut(text, 0), 0, outline_kind::File, 0, 0, fileIndex, -1});
 
     Walk w{text, depth, isCurrent ? outline_file::Current : fileIndex};
+    // Only backslashes, percent signs and line breaks matter (in a comment
+    // only line breaks); the characters between them just move the column.
     bool comment = false;
     const size_t n = text.size();
-    for (size_t i = 0; i < n; ++i) {
-        const char16_t c = text[i];
-        if (!comment) {
-            if (c == u'\\') command(w, i);
-            else if (c == u'%' && (i == 0 || text[i - 1] != u'\\')) comment = true;
-        }
+    const char16_t* const t = text.data();
+    size_t i = 0;
+    while (i < n) {
+        const size_t at = comment ? find_units::any<u'\r', u'\n'>(t, i, n)
+                                  : find_units::any<u'\\', u'%', u'\r', u'\n'>(t, i, n);
+        w.column += static_cast<int32_t>(at - i);
+        if (at == n) break;
+        i = at + 1;
+        const char16_t c = t[at];
         if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+            if (c == u'\r' && i < n && t[i] == u'\n') ++i;
             ++w.line;
             w.column = 0;
             comment = false;
-        } else {
-            ++w.column;
+            continue;
         }
+        if (c == u'\\') command(w, at);
+        else if (at == 0 || t[at - 1] != u'\\') comment = true;
+        ++w.column;
     }
 }
 

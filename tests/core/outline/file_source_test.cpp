@@ -1,5 +1,6 @@
 #include "outline/file_source.h"
 #include "base/platform.h"
+#include "base/text_file.h"
 
 #include "tests/support/temp_dir.h"
 
@@ -41,4 +42,26 @@ TEST(DiskFiles, RefusesOversizedMissingAndFolderPaths) {
     EXPECT_FALSE(diskFiles().read(dir.file(u"folder.tex"), 0, text));
     EXPECT_FALSE(diskFiles().read(dir.file(u"missing.tex"), 0, text));
     EXPECT_FALSE(diskFiles().read(u"", 0, text));
+}
+
+TEST(DiskFiles, ReadsEveryByteShapeAsTheLengthTestDecodesIt) {
+    // Plain 7-bit text takes a shortcut past the code-page converter; these
+    // shapes sit on both sides of it and must decode exactly as the rule says.
+    const std::string shapes[] = {
+        std::string("a"),                       // one byte: a UTF-16 unit by the rule
+        std::string("ab"),
+        std::string("\\section{A}\r\n% 50\\%\n"),
+        std::string("ab\0cd", 5),               // a zero byte: UTF-16 by the rule
+        std::string("abc\0\0\0xyz", 9),         // stops at the zero byte
+        std::string("x\x7F\x80y"),              // DEL is 7-bit, 0x80 is not
+        std::string("Caf\xE9 na\xEFve"),
+    };
+    TempDir dir;
+    ASSERT_TRUE(dir.ok());
+    for (const std::string& bytes : shapes) {
+        ASSERT_TRUE(dir.write(u"shape.tex", bytes));
+        u16 text;
+        ASSERT_TRUE(diskFiles().read(dir.file(u"shape.tex"), 0, text));
+        EXPECT_EQ(text, text_file::decode(bytes)) << "bytes: " << bytes.size();
+    }
 }
