@@ -1,7 +1,44 @@
-// PLACEHOLDER: replaced by the outline window.
 #include "outline/win32/outline_commands.h"
 
+#include "frame/message_ids.h"
+#include "frame/win32/language.h"
+#include "mainwindow/win32/main_window.h"
+#include "outline/win32/dialog_search.h"
+
 namespace outline_commands {
-void toggle(MainWindow&) {}
-void documentClosed(MainWindow&, int32_t) {}
+
+namespace {
+constexpr uint32_t OutlineCommand = 41042;
+
+DialogSearch* openWindow(MainWindow& window) {
+    auto* outline = static_cast<DialogSearch*>(window.outlineSlot().get());
+    return outline && outline->handle() ? outline : nullptr;
+}
+} // namespace
+
+void toggle(MainWindow& window) {
+    std::unique_ptr<DialogModeless>& slot = window.outlineSlot();
+    if (openWindow(window)) {
+        slot.reset();   // destroys the window, which unchecks the button
+        return;
+    }
+    // A window the user closed leaves its object behind; it opens again.
+    if (!slot) slot = std::make_unique<DialogSearch>(&window);
+    auto* outline = static_cast<DialogSearch*>(slot.get());
+    if (!outline->open(window.handle(), window.editor())) {
+        if (!outline->reported())
+            lang::messageBox(window.editor(), msgid::OutlineNotCreated, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        slot.reset();
+        window.setCommandPressed(OutlineCommand, false);
+        return;
+    }
+    ShowWindow(outline->handle(), SW_SHOW);
+    window.setCommandPressed(OutlineCommand, true);
+}
+
+void documentClosed(MainWindow& window, int32_t document) {
+    DialogSearch* outline = openWindow(window);
+    if (outline && outline->document() == document) window.outlineSlot().reset();
+}
+
 } // namespace outline_commands

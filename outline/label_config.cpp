@@ -1,0 +1,36 @@
+#include "outline/label_config.h"
+
+#include "settings/setting.h"
+#include "settings/setting_keys.h"
+
+#include <algorithm>
+
+namespace label_config {
+namespace {
+namespace keys = ini_keys::search;
+
+// Setting key of each class, in LabelPrefixes order.
+constexpr std::array<const char16_t*, LabelPrefixes::Count> Keys{
+    keys::Equation, keys::Figure,        keys::Table,     keys::Item,         keys::Part,        keys::Chapter,
+    keys::SectionItem, keys::Subsection, keys::Subsubsection, keys::Paragraph, keys::Subparagraph};
+} // namespace
+
+LabelPrefixes read(CSetting& settings) {
+    return outline_settings::read(settings).labels;
+}
+
+bool complete(const LabelPrefixes& prefixes) {
+    return std::none_of(prefixes.prefix.begin(), prefixes.prefix.end(), [](const u16& p) { return p.empty(); });
+}
+
+bool write(CSetting& settings, const LabelPrefixes& prefixes) {
+    if (!complete(prefixes)) return false;
+    // One batch: either every prefix reaches the file or none does.
+    settings.beginBatch();
+    bool ok = true;
+    for (size_t i = 0; i < LabelPrefixes::Count; ++i)
+        ok = settings.writeString(keys::Section, Keys[i], prefixes.prefix[i].c_str()) > 0 && ok;
+    return settings.endBatch() && ok;
+}
+
+} // namespace label_config
