@@ -1,6 +1,8 @@
 #include "frame/win32/shared_toggles.h"
 #include "frame/win32/plugin_app.h"
 #include "frame/win32/shared_state.h"
+#include "make/recent_roots.h"
+#include "make/root_file.h"
 #include "settings/setting_keys.h"
 
 namespace shared_toggles {
@@ -27,9 +29,15 @@ Key settingOf(SharedToggle which) {
     }
 }
 
-// Whether the root lock may be switched on: it needs the root file of the
-// active document, which nothing resolves yet.
-bool rootLockPossible(PluginThreadContext&) { return false; }
+// Whether the root lock may be on: the locked root is entry 0 of the recent
+// roots, and it must name a TeX file.
+bool rootLockPossible() {
+    CSetting* s = app::settings();
+    if (!s) return false;
+    CRoot roots(*s);
+    u16 first;
+    return roots.Get(0, first) && root_file::IsTexFileName(first);
+}
 
 } // namespace
 
@@ -38,7 +46,11 @@ int32_t current(SharedToggle which) { return shared::read(mirror(which)) != 0 ? 
 int32_t apply(PluginThreadContext& ctx, SharedToggle which, plugin_rules::ToggleRequest request) {
     int32_t old = current(which);
     int32_t value = plugin_rules::toggled(old, request);
-    if (which == SharedToggle::RootLock && value == 1 && old == 0 && !rootLockPossible(ctx)) value = 0;
+    // Every request for "on" checks again (an entry 0 that became unusable
+    // turns the lock off); a request only to show the state does not.
+    if (which == SharedToggle::RootLock && value == 1 && request != plugin_rules::ToggleRequest::Show &&
+        !rootLockPossible())
+        value = 0;
     if (value != old) {
         if (CSetting* s = app::settings()) {
             Key k = settingOf(which);

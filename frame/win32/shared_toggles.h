@@ -12,8 +12,9 @@ enum class SharedToggle : uint32_t { RootLock = 41123, Highlight = 41124, Swap =
 namespace shared_toggles {
 
 // Applies the request and sets the toolbar button's pressed state from the
-// result, which it returns. The root lock cannot be switched on until a
-// root file can be determined, so a request to switch it on leaves it off.
+// result, which it returns. The root lock is on only while entry 0 of the
+// recent roots names a TeX file: a request for "on" without one leaves it
+// (or turns it) off.
 int32_t apply(PluginThreadContext& ctx, SharedToggle which, plugin_rules::ToggleRequest request);
 // The current value of the shared mirror.
 int32_t current(SharedToggle which);
