@@ -1,0 +1,367 @@
+// Typesetting from the stand-in host, end to end: the plug-in's command
+// saves the document, finds its root, publishes the variables and runs the
+// shipped Vexa2.bat with a command file whose tool lines start recorders
+// (or a real TeX engine), in the root's folder, while the host stays deaf
+// to clicks; afterwards "TEXEDIT" is back and auxiliary files may go.
+#include "base/platform.h"
+#include "base/str.h"
+#include "make/command_file.h"
+#include "tests/wine/mainwindow_test_support.h"
+
+#include <atomic>
+#include <map>
+#include <thread>
+
+namespace {
+
+using namespace mainwindow_test;
+using wide::w;
+
+constexpr uint32_t TypesetCommand = 41045; // type 1
+constexpr uint32_t SwapCommand = 41137;
+
+u16 bin() { return wide::u(host_test::binFolder().c_str()); }
+
+u16 hostProgram() {
+    wchar_t buf[MAX_PATH * 2] = {};
+    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH * 2);
+    return wide::u(buf, n);
+}
+
+struct Call {
+    u16 cwd;
+    std::vector<u16> args;
+    std::map<u16, u16> env;
+};
+
+// The recorder's blocks: "call<TAB>cwd<TAB>args...", "env<TAB>Name=Value", "end".
+std::vector<Call> parseRecord(const std::string& text) {
+    std::vector<Call> calls;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
+        std::vector<u16> fields;
+        for (size_t s = 0;;) {
+            size_t t = line.find('\t', s);
+            fields.push_back(str::fromUtf8(line.substr(s, t == std::string::npos ? std::string::npos : t - s)));
+            if (t == std::string::npos) break;
+            s = t + 1;
+        }
+        if (fields[0] == u"call") {
+            calls.emplace_back();
+            calls.back().cwd = fields.size() > 1 ? fields[1] : u16();
+            calls.back().args.assign(fields.begin() + std::min<size_t>(2, fields.size()), fields.end());
+        } else if (fields[0] == u"env" && fields.size() > 1 && !calls.empty()) {
+            size_t eq = fields[1].find(u'=', 1);
+            calls.back().env[fields[1].substr(0, eq)] = eq == u16::npos ? u16() : fields[1].substr(eq + 1);
+        }
+    }
+    return calls;
+}
+
+std::wstring environment(const wchar_t* name, bool* present = nullptr) {
+    wchar_t buf[4096] = {};
+    SetLastError(0);
+    DWORD n = GetEnvironmentVariableW(name, buf, 4096);
+    if (present) *present = n != 0 || GetLastError() != ERROR_ENVVAR_NOT_FOUND;
+    return std::wstring(buf, n < 4096 ? n : 0);
+}
+
+class TypesetRun : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        if (HasFatalFailure()) return;
+        std::wstring dist = distFolder();
+        for (const wchar_t* f : {L"Vexa2.bat", L"Vexa2cmd.bat", L"Vexa2Usr.bat"})
+            ASSERT_TRUE(CopyFileW((dist + f).c_str(), path(dir, f).c_str(), FALSE)) << "dist\\ lacks a batch file";
+        record_ = dir.file(u"record.txt");
+        SetEnvironmentVariableW(L"VEXA_RECORD", w(record_));
+        SetEnvironmentVariableW(L"TEXEDIT", nullptr);
+        // Every tool records; the section name goes first.
+        setSteps([](size_t k, const command_file::ToolStep& step) {
+            u16 prefix = step.program.starts_with(command_file::StartPrefix) ? u16(command_file::StartPrefix) : u16();
+            u16 label = u16(command_file::Labels[k]).substr(1);
+            return command_file::ToolStep{prefix + u"\"" + bin() + u"batch_recorder.exe\"", label + u" " + step.arguments};
+        });
+        // Nothing of the run may wait for a key in the hidden console.
+        setting(L"Make", L"AutoClose", L"1");
+        setting(L"Make", L"AutoDelete", L"0");
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        SetEnvironmentVariableW(L"VEXA_RECORD", nullptr);
+        SetEnvironmentVariableW(L"TEXEDIT", nullptr);
+    }
+
+    // Rewrites the tool line of every section of the plug-in's command file.
+    void setSteps(const std::function<command_file::ToolStep(size_t, const command_file::ToolStep&)>& make) {
+        CommandFile file(dir.file(command_file::FileName));
+        ASSERT_FALSE(file.IsInvalid());
+        for (size_t k = 0; k < command_file::SectionCount; ++k) {
+            command_file::ToolStep step;
+            ASSERT_TRUE(file.ReadStep(k, step));
+            ASSERT_TRUE(file.WriteStep(k, make(k, step)));
+        }
+        ASSERT_EQ(file.Close(), CLine::SaveResult::Written);
+    }
+    void setStep(size_t section, command_file::ToolStep tool) {
+        setSteps([&](size_t k, const command_file::ToolStep& step) { return k == section ? tool : step; });
+    }
+
+    // A multi-file document: the root in folder, the child in folder\chap
+    // naming it through a "%Root" line with a forward slash.
+    void makeDocument(u16view folder, u16view rootName) {
+        folder_ = dir.file(folder);
+        root_ = folder_ + u"\\" + u16(rootName) + u".tex";
+        child_ = folder_ + u"\\chap\\ch1.tex";
+        ASSERT_TRUE(dir.makeFolder(folder) && dir.makeFolder(u16(folder) + u"\\chap"));
+        ASSERT_TRUE(platform::writeFileAtomic(root_, "\\documentclass{article}\r\n\\begin{document}\r\n"
+                                                     "\\input{chap/ch1}\r\n\\end{document}\r\n"));
+        ASSERT_TRUE(platform::writeFileAtomic(
+            child_, str::toUtf8(u"%Root ../" + u16(rootName) + u".tex\r\n\\section{One}\r\nText.\r\nMore.\r\n")));
+    }
+
+    EditorThread& open(const u16& file, int caretLine) {
+        EditorWindowOptions o;
+        o.path = w(file);
+        o.caretLine = caretLine;
+        o.show = SW_SHOWNOACTIVATE;
+        editors.push_back(std::make_unique<EditorThread>(o));
+        EXPECT_TRUE(editors.back()->started());
+        EditorThread& e = *editors.back();
+        command(e);
+        EXPECT_NE(mainWindow(e), nullptr);
+        return e;
+    }
+
+    // The command as a toolbar button sends it; returns when the run ended.
+    void typeset(EditorThread& e, uint32_t id = TypesetCommand) {
+        on(e, [&](EditorView&) { SendMessageW(mainWindow(e), WM_COMMAND, id, 0); });
+    }
+
+    std::vector<Call> calls() { return parseRecord(dir.read(u"record.txt")); }
+    void resetRecord() { platform::deleteFile(record_); }
+
+    u16 record_, folder_, root_, child_;
+};
+
+// Commas and semicolons end a command name in cmd.exe: "&md,injN&" makes a
+// folder whenever a name escapes its quotes.
+const u16 SpecialFolder = u"doc &md,inj1& (x);y,z^w!v!";
+const u16 SpecialRoot = u"m&md,inj2&a^i!n(1);c,d";
+
+TEST_F(TypesetRun, ChildFileTypesetsItsRootInTheRootFolderWithEveryVariable) {
+    setting(L"Make", L"PSPDFDefault", L"1");
+    setting(L"Make", L"ShortMake", L"0");
+    makeDocument(SpecialFolder, SpecialRoot);
+    load();
+    EditorThread& e = open(child_, 2);
+    // An unsaved change: the run saves it first and says so.
+    on(e, [&](EditorView&) { SendMessageW(e.editor(), WM_CHAR, L'Z', 0); });
+    typeset(e);
+
+    std::vector<Call> got = calls();
+    ASSERT_EQ(got.size(), 1u) << dir.read(u"record.txt");
+    const Call& c = got[0];
+    EXPECT_TRUE(str::equalsNoCase(c.cwd, folder_)) << str::toUtf8(c.cwd);
+    EXPECT_EQ(c.args, (std::vector<u16>{u"tex1", SpecialRoot + u".tex"}));
+    std::map<u16, u16> want = {
+        {u"Vexa2_CFName", SpecialRoot},
+        {u"Vexa2_CFPath", folder_},
+        {u"Vexa2_FName", u"ch1"},
+        {u"Vexa2_FPath", folder_ + u"\\chap"},
+        {u"Vexa2_Type", u"1"},
+        {u"Vexa2_Set", u"1"},
+        {u"Vexa2_New", u"1"},
+        {u"Vexa2_PSPDFDefault", u"1"},
+        {u"Vexa2_AutoClose", u"1"},
+        {u"Vexa2_ShortMake", u"0"},
+        {u"Vexa2_Line", u"3"},
+        {u"Vexa2_cmd", dir.file(u"Vexa2cmd.bat")},
+        {u"Vexa2_DLLPath", dir.path()},
+    };
+    for (auto& [name, value] : want) EXPECT_EQ(c.env.count(name) ? c.env.at(name) : u16(u"<unset>"), value) << str::toUtf8(name);
+    // "Vexa2_PSize" follows the paper-size rules, which have tests of their own.
+    EXPECT_NE(dir.read(u16(SpecialFolder) + u"\\chap\\ch1.tex").find('Z'), std::string::npos) << "not saved";
+
+    // The variables stay in the host's environment after the run.
+    EXPECT_EQ(environment(L"Vexa2_CFName"), std::wstring(w(SpecialRoot)));
+    for (u16view inj : {u"inj1", u"inj2"})
+        for (const u16& where : {folder_, dir.path(), folder_ + u"\\chap"})
+            EXPECT_FALSE(platform::isDirectory(where + u"\\" + u16(inj))) << str::toUtf8(where);
+}
+
+TEST_F(TypesetRun, SourceSpecialModeRunsTheSecondSetAndRightClickTheOther) {
+    makeDocument(u"doc", u"main");
+    load();
+    EditorThread& e = open(child_, 0);
+    shared->swapOn = 1;
+    typeset(e);
+    // A right-click on the button runs the other set.
+    on(e, [&](EditorView&) {
+        NMMOUSE click{};
+        click.hdr.hwndFrom = pluginToolbar(e);
+        click.hdr.idFrom = 0;
+        click.hdr.code = NM_RCLICK;
+        click.dwItemSpec = TypesetCommand;
+        SendMessageW(mainWindow(e), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    });
+    shared->swapOn = 0;
+    std::vector<Call> got = calls();
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].args, (std::vector<u16>{u"tex2", u"-src", u"main.tex"}));
+    EXPECT_EQ(got[0].env[u"Vexa2_Set"], u"2");
+    EXPECT_EQ(got[0].env[u"Vexa2_New"], u"0");
+    EXPECT_EQ(got[1].args, (std::vector<u16>{u"tex1", u"main.tex"}));
+    EXPECT_EQ(got[1].env[u"Vexa2_Set"], u"1");
+}
+
+TEST_F(TypesetRun, InverseSearchCommandIsProvidedAsConfiguredAndRestored) {
+    makeDocument(u"doc", u"main");
+    const u16 ours = u"\"" + hostProgram() + u"\" /l %d \"%s\"";
+    struct Case {
+        const wchar_t* mode;
+        const wchar_t* before; // null: unset
+        u16 seen;
+    } cases[] = {
+        {L"1", L"user /x %d", u"user /x %d"}, // the user's own value wins
+        {L"1", nullptr, ours},
+        {L"2", L"user /x %d", ours},          // replaced for the run only
+        {L"0", nullptr, u"<unset>"},
+    };
+    load();
+    EditorThread& e = open(child_, 0);
+    for (const Case& k : cases) {
+        setting(L"Make", L"TEXEDIT", k.mode);
+        SetEnvironmentVariableW(L"TEXEDIT", k.before);
+        resetRecord();
+        typeset(e);
+        std::vector<Call> got = calls();
+        ASSERT_EQ(got.size(), 1u) << k.mode;
+        EXPECT_EQ(got[0].env.count(u"TEXEDIT") ? got[0].env[u"TEXEDIT"] : u16(u"<unset>"), k.seen) << k.mode;
+        bool present = true;
+        std::wstring after = environment(L"TEXEDIT", &present);
+        EXPECT_EQ(present, k.before != nullptr) << k.mode;
+        EXPECT_EQ(after, k.before ? k.before : L"") << k.mode;
+    }
+    // The host's options come from the settings.
+    setting(L"Make", L"TEXEDIT", L"2");
+    setting(L"Make", L"TEXEDITParam", L"-jump %d %s");
+    SetEnvironmentVariableW(L"TEXEDIT", nullptr);
+    resetRecord();
+    typeset(e);
+    ASSERT_EQ(calls().size(), 1u);
+    EXPECT_EQ(calls()[0].env[u"TEXEDIT"], u"\"" + hostProgram() + u"\" -jump %d %s");
+}
+
+TEST_F(TypesetRun, ClicksAndCommandsDuringTheRunAreLostButTheHostRepaints) {
+    makeDocument(u"doc", u"main");
+    const u16 started = dir.file(u"gate-started"), release = dir.file(u"gate-release");
+    setStep(0, {u"\"" + bin() + u"typeset_gate.exe\"", u"\"" + started + u"\" \"" + release + u"\""});
+    load();
+    EditorThread& e = open(child_, 0);
+    HWND main = mainWindow(e);
+    ASSERT_NE(main, nullptr);
+    std::atomic<bool> done{false};
+    std::thread runner([&] {
+        e.run([&](EditorView&) { SendMessageW(main, WM_COMMAND, TypesetCommand, 0); });
+        done = true;
+    });
+    // The run thread is joined on every path, also when a check fails.
+    struct Join {
+        std::thread& t;
+        u16 release;
+        ~Join() {
+            platform::writeFileAtomic(release, "go");
+            if (t.joinable()) t.join();
+        }
+    } join{runner, release};
+    ASSERT_TRUE(host_test::waitFor([&] { return platform::fileExists(started); }, 30000)) << "the run did not start";
+
+    // A click on the third line, a key and the Swap button, as a user would.
+    PostMessageW(e.editor(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 40));
+    PostMessageW(e.editor(), WM_LBUTTONUP, 0, MAKELPARAM(20, 40));
+    PostMessageW(e.editor(), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(main, WM_COMMAND, SwapCommand, 0);
+    // Painting still happens, and so do messages sent to the thread.
+    InvalidateRect(e.editor(), nullptr, FALSE);
+    EXPECT_TRUE(host_test::waitFor([&] { return !GetUpdateRect(e.editor(), nullptr, FALSE); }, 5000));
+    Position caret{-1, -1};
+    on(e, [&](EditorView& v) { caret = v.document().model.caret(); });
+    EXPECT_FALSE(done);
+
+    ASSERT_TRUE(platform::writeFileAtomic(release, "go"));
+    ASSERT_TRUE(host_test::waitFor([&] { return done.load(); }, 30000)) << "the run did not end";
+    EXPECT_EQ(caret, (Position{0, 0}));
+    on(e, [&](EditorView& v) { caret = v.document().model.caret(); });
+    EXPECT_EQ(caret, (Position{0, 0}));
+    EXPECT_EQ(shared->swapOn, 0);
+
+    // The same Swap command after the run does switch the mode.
+    PostMessageW(main, WM_COMMAND, SwapCommand, 0);
+    EXPECT_TRUE(host_test::waitFor([&] { return shared->swapOn == 1; }, 5000));
+    on(e, [&](EditorView&) { SendMessageW(main, WM_COMMAND, SwapCommand, 0); });
+    EXPECT_EQ(shared->swapOn, 0);
+}
+
+TEST_F(TypesetRun, DocumentWithoutTeXNameAndRootIsRefusedWithAWarning) {
+    ASSERT_TRUE(dir.makeFolder(u"doc"));
+    const u16 file = dir.file(u"doc\\my file.tex");
+    ASSERT_TRUE(platform::writeFileAtomic(file, "no root here\r\n"));
+    load();
+    EditorThread& e = open(file, 0);
+    Watcher watcher;
+    typeset(e);
+    watcher.stop();
+    std::vector<SeenBox> seen = watcher.seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, englishMessage(0x1060002));
+    EXPECT_EQ(seen[0].caption, englishMessage(0x1000001));
+    EXPECT_TRUE(calls().empty());
+}
+
+// Needs the auxiliary-file deletion; fails while that is still a stub.
+TEST_F(TypesetRun, AutoDeleteTwoRemovesAuxiliaryFilesAfterTheRunAndSparesSources) {
+    setting(L"Make", L"AutoDelete", L"2");
+    setting(L"Make", L"DeleteReport", L"0");
+    setting(L"Make", L"DeleteUndo", L"0");
+    makeDocument(u"doc", u"main");
+    for (const char16_t* aux : {u"doc\\main.aux", u"doc\\main.log", u"doc\\chap\\ch1.aux"})
+        ASSERT_TRUE(dir.write(aux, "x"));
+    load();
+    EditorThread& e = open(child_, 0);
+    Watcher watcher;  // answers a report, should one be shown
+    typeset(e);
+    watcher.stop();
+    EXPECT_EQ(calls().size(), 1u);
+    EXPECT_FALSE(dir.exists(u"doc\\main.aux"));
+    EXPECT_FALSE(dir.exists(u"doc\\main.log"));
+    EXPECT_TRUE(platform::fileExists(root_));
+    EXPECT_TRUE(platform::fileExists(child_));
+}
+
+// A real engine: the command file's TeX line runs Debian's latex through
+// Wine's bridge to Linux programs and leaves a DVI file in the root folder.
+TEST_F(TypesetRun, RealLatexProducesTheDviInTheRootFolder) {
+    if (!platform::fileExists(u"Z:\\usr\\bin\\latex")) GTEST_SKIP() << "latex is not installed (scripts/setup.sh)";
+    // A Linux program started this way begins in its own folder, so a shell
+    // moves into the root folder first; the names come from the variables
+    // the run published.
+    setStep(0, {u"start /wait /unix /bin/sh",
+                u"-c \"cd \\\"$(winepath -u \\\"$Vexa2_CFPath\\\")\\\" && "
+                u"exec /usr/bin/latex -interaction=nonstopmode \\\"$Vexa2_CFName.tex\\\"\""});
+    ASSERT_TRUE(dir.makeFolder(u"paper"));
+    root_ = dir.file(u"paper\\main.tex");
+    ASSERT_TRUE(platform::writeFileAtomic(root_, "\\documentclass{article}\n\\begin{document}\nHello.\n\\end{document}\n"));
+    load();
+    EditorThread& e = open(root_, 0);
+    typeset(e);
+    EXPECT_TRUE(host_test::waitFor([&] { return dir.exists(u"paper\\main.dvi"); }, 20000))
+        << dir.read(u"paper\\main.log");
+}
+
+} // namespace
