@@ -126,6 +126,11 @@ bool pending() {
     return shared::state().pendingJumpKind != 0;
 }
 
+void clearPending() {
+    platform::MutexLock lock(app::mutex(AppMutex::Jump));
+    clearPendingLocked();
+}
+
 bool takePending(PluginThreadContext& ctx) {
     Position target;
     {

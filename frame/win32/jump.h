@@ -32,6 +32,9 @@ void refreshReturnButton(PluginThreadContext& ctx);
 // Asks the next window whose events allow it to jump to a logical place.
 void setPending(Position logical, uint32_t requester);
 bool pending();
+// Withdraws a pending jump whose target could not be opened, so that no
+// later window takes it by surprise.
+void clearPending();
 // Carries out the pending jump in the context's editor window (active
 // document) and clears it; false when none was pending.
 bool takePending(PluginThreadContext& ctx);

@@ -1,8 +1,93 @@
-// PLACEHOLDER: replaced by the jump command's developer.
 #include "frame/win32/open_document.h"
 
+#include "base/str.h"
+#include "base/win32/wide.h"
+#include "frame/host_messages.h"
+#include "frame/win32/window_editor.h"
+
+#include <shellapi.h>
+
 namespace open_document {
-bool openFromList(HWND, const std::wstring&) { return false; }
-bool openInNewHost(HWND, const std::wstring&, const std::wstring&) { return false; }
-bool openWithAssociation(HWND, const std::wstring&, const std::wstring&) { return false; }
+namespace {
+
+// The plug-in runs inside the host, so the host's program is this
+// process's executable. Empty when the name cannot be had.
+std::wstring hostProgram() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) return {};
+        if (n < buffer.size()) return buffer.substr(0, n);
+        if (buffer.size() > 32768) return {};
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::wstring w(const u16& s) { return std::wstring(wide::w(s)); }
+u16 u(const std::wstring& s) { return wide::u(s.c_str(), s.size()); }
+
+// ShellExecute reports success as a value above 32.
+bool executed(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }
+
+// Everything before the last separator; "" when there is none.
+std::wstring folderOf(const std::wstring& path) {
+    size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return {};
+    if (slash == 2 && path[1] == L':') return path.substr(0, 3); // a drive's root keeps its separator
+    return path.substr(0, slash);
+}
+
+const wchar_t* folderOrNull(const std::wstring& folder) { return folder.empty() ? nullptr : folder.c_str(); }
+
+} // namespace
+
+bool openFromList(HWND editor, const std::wstring& path) {
+    if (path.empty() || !editor || !IsWindow(editor)) return false;
+    WindowEditor host(editor);
+    if (host.GetHostSetting(hostmsg::SettingMultiDocument) != 0) {
+        intptr_t count = host.GetDocumentInfo(hostmsg::DocCount, 0, 0);
+        for (intptr_t i = 0; i < count; ++i) {
+            int32_t indexPlus1 = static_cast<int32_t>(i) + 1;
+            if (!str::equalsNoCase(host.GetDocumentPath(indexPlus1), u(path))) continue;
+            host.GetDocumentInfo(hostmsg::DocActivate, indexPlus1, 0);
+            SetFocus(editor);
+            return true;
+        }
+    }
+    u16 current = host.GetDocumentPath();
+    if (current.size() < 4) return false;
+    std::wstring program = hostProgram();
+    if (program.empty()) return false;
+    // The path goes unquoted: the host takes the rest of its command line
+    // as the file name.
+    std::wstring commandLine = L"\"" + program + L"\" " + path;
+    std::wstring folder = folderOf(w(current));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folderOrNull(folder), &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+bool openInNewHost(HWND editor, const std::wstring& name, const std::wstring& folder) {
+    if (name.empty()) return false;
+    std::wstring program = hostProgram();
+    if (program.empty()) return false;
+    std::wstring parameters = L"\"" + name + L"\"";
+    return executed(ShellExecuteW(editor, L"open", program.c_str(), parameters.c_str(), folderOrNull(folder),
+                                  SW_SHOWNORMAL));
+}
+
+bool openWithAssociation(HWND editor, const std::wstring& name, const std::wstring& folder) {
+    if (name.empty()) return false;
+    std::wstring file = L"\"" + name + L"\"";
+    return executed(ShellExecuteW(editor, L"open", file.c_str(), nullptr, folderOrNull(folder), SW_SHOWNORMAL));
+}
+
 } // namespace open_document
