@@ -4,6 +4,7 @@
 #include "frame/host_messages.h"
 #include "frame/message_ids.h"
 #include "frame/win32/dialog.h"
+#include "frame/win32/help.h"
 #include "frame/win32/hooks.h"
 #include "frame/win32/jump.h"
 #include "frame/win32/language.h"
@@ -25,11 +26,14 @@
 #include "mainwindow/win32/system_menu.h"
 #include "mainwindow/win32/toolbar.h"
 #include "outline/subwindow_geometry.h"
+#include "outline/win32/dialog_search.h"
 #include "outline/win32/outline_commands.h"
 #include "settings/setting_keys.h"
+#include "support/dictionary_store.h"
 
 #include <algorithm>
 #include <cwchar>
+#include <new>
 
 namespace {
 
@@ -117,9 +121,11 @@ public:
     void onClickNotice(HWND) override {}
     void onRebarChildSize(int width) override { window_.onRebarChildSize(width); }
     void setHostMenuOpen() override { window_.setHostMenuOpen(true); }
-    void moveSubWindows(bool mainFollows, bool) override { window_.frameMoved(mainFollows); }
+    void moveSubWindows(bool mainFollows, bool subWindowsFollow) override {
+        window_.frameMoved(mainFollows, subWindowsFollow);
+    }
     bool offerWheel(int) override { return false; }
-    bool dispatchKey(WPARAM, LPARAM) override { return false; }
+    bool dispatchKey(WPARAM key, LPARAM info) override { return window_.offerKey(key, info); }
 
 private:
     MainWindow& window_;
@@ -140,14 +146,33 @@ void MainWindow::rememberFrame() {
     frameCorner_ = POINT{f.left, f.top};
 }
 
-void MainWindow::frameMoved(bool mainFollows) {
+namespace {
+void moveBy(HWND window, int dx, int dy) {
+    RECT w{};
+    if (!window || !IsWindow(window) || !GetWindowRect(window, &w)) return;
+    SetWindowPos(window, nullptr, w.left + dx, w.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+} // namespace
+
+void MainWindow::frameMoved(bool mainFollows, bool subWindowsFollow) {
     POINT before = frameCorner_;
     rememberFrame();
-    if (!mainFollows || !handle() || rebar_.docked()) return;
-    RECT w{};
-    GetWindowRect(handle(), &w);
-    SetWindowPos(handle(), nullptr, w.left + frameCorner_.x - before.x, w.top + frameCorner_.y - before.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!handle()) return;
+    int dx = frameCorner_.x - before.x, dy = frameCorner_.y - before.y;
+    if (dx == 0 && dy == 0) return;
+    if (mainFollows && !rebar_.docked()) moveBy(handle(), dx, dy);
+    if (!subWindowsFollow) return;
+    moveBy(outlineWindow(), dx, dy);
+    for (HWND w : subWindows_) moveBy(w, dx, dy);
+}
+
+void MainWindow::registerSubWindow(HWND window) {
+    if (!window || std::find(subWindows_.begin(), subWindows_.end(), window) != subWindows_.end()) return;
+    subWindows_.push_back(window);
+}
+
+void MainWindow::unregisterSubWindow(HWND window) {
+    subWindows_.erase(std::remove(subWindows_.begin(), subWindows_.end(), window), subWindows_.end());
 }
 
 bool MainWindow::create(HWND editor) {
@@ -163,7 +188,12 @@ void MainWindow::destroy() {
     if (HWND w = handle()) DestroyWindow(w);
 }
 
-void MainWindow::rebind(HWND editor) { editor_ = editor; }
+void MainWindow::rebind(HWND editor) {
+    if (editor == editor_) return;
+    editor_ = editor;
+    // Frame moves are measured from the new frame's corner.
+    if (handle()) rememberFrame();
+}
 
 void MainWindow::setCommandEnabled(uint32_t id, bool on) {
     setBit(enabled_, id, on);
@@ -199,6 +229,7 @@ LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
     if (!toolbar_) {
         lang::messageBox(editor_, msgid::ToolbarNotCreated, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
         releaseAll();
+        uncount();
         return -1;
     }
     switch (toolbar::subclass(toolbar_, plugin_, &hostMenuOpen_)) {
@@ -206,15 +237,24 @@ LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
     case toolbar::SubclassResult::NoProperty:
         lang::messageBox(editor_, PropertyFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
         releaseAll();
+        uncount();
         return -1;
     case toolbar::SubclassResult::NoSubclass:
         lang::messageBox(editor_, SubclassFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
         releaseAll();
+        uncount();
         return -1;
     }
     DWORD size = static_cast<DWORD>(SendMessageW(toolbar_, TB_GETBUTTONSIZE, 0, 0));
     columnWidth_ = placement::columnWidth(LOWORD(size), GetSystemMetrics(SM_CXFRAME));
     buildButtons(false);
+
+    if (!createDictionaries()) {
+        lang::messageBox(editor_, msgid::DictionariesNotCreated, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        releaseAll();
+        uncount();
+        return -1;
+    }
 
     system_menu::edit(handle(), dock);
 
@@ -223,6 +263,7 @@ LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
         // A failure was reported by the hooks themselves.
         if (!hooks::install(*ctx, *hooks_)) {
             releaseAll();
+            uncount();
             return -1;
         }
     }
@@ -246,6 +287,7 @@ LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
 
     if (!placeWindow(where)) {
         releaseAll();
+        uncount();
         return -1;
     }
     rememberFrame();
@@ -335,16 +377,23 @@ void MainWindow::onDestroy() {
         GetWindowRect(frame, &f);
         subwindow_geometry::savePlace(*settings, placement::PlaceName, toRect(w), toRect(f), IsIconic(frame) != 0);
     }
+    closeHelpWindows();
     if (settings && editor_ && IsWindow(editor_) &&
         settings->readInt(ini_keys::make::Section, ini_keys::make::AutoDelete, 1) == 1)
         aux_delete::deleteAuxFiles(plugin_, nullptr, editor_);
     outline_.reset();
+    // Their objects see WM_DESTROY and let go; the list is ours to empty.
+    std::vector<HWND> subWindows = std::move(subWindows_);
+    subWindows_.clear();
+    for (HWND w : subWindows)
+        if (IsWindow(w)) DestroyWindow(w);
     releaseAll();
     if (editor_ && IsWindow(editor_) &&
         WindowEditor(editor_).GetDocumentInfo(hostmsg::DocFocusOnClose, 0, 0) == 0 &&
         GetWindowThreadProcessId(editor_, nullptr) == GetCurrentThreadId())
         SetFocus(editor_);
     if (editor_ && IsWindow(editor_)) SendMessageW(editor_, hostmsg::RefreshPluginState, pluginIndex_, 0);
+    uncount();
 }
 
 // What creation built, in reverse; also after a creation that failed
@@ -358,13 +407,49 @@ void MainWindow::releaseAll() {
     rebar_.remove(app::settings());
     toolbar::destroy(toolbar_);
     toolbar_ = nullptr;
+    dictionaries_.reset();
     lastButtonCommand_ = 0;
     columnWidth_ = windowHeight_ = 0;
     ready_ = idle_ = false;
     hostMenuOpen_ = false;
     foregroundIsMine_ = true;
+}
+
+void MainWindow::uncount() {
     if (counted_) shared::windowClosed();
     counted_ = false;
+}
+
+// The cache and the history live in the settings folder: without one the
+// dictionaries have nowhere to keep what the support windows learn.
+bool MainWindow::createDictionaries() {
+    CSetting* settings = app::settings();
+    const char16_t* settingsFolder = settings ? settings->settingsFolder() : nullptr;
+    if (!settingsFolder || !*settingsFolder) return false;
+    auto file = [](uint32_t id) { return wide::u(lang::config(id)); };
+    try {
+        DictionaryPaths paths;
+        paths.sourceFolder = wide::u(lang::languageFolder(plugin_).c_str());
+        paths.commandFile = file(cfgid::CommandDictionary);
+        paths.environmentFile = file(cfgid::EnvironmentDictionary);
+        paths.easySupportFile = file(cfgid::EasySupportDictionary);
+        paths.paperSizeFile = file(cfgid::PaperSizeDictionary);
+        paths.settingsFolder = settingsFolder;
+        dictionaries_ = std::make_unique<DictionaryStore>(std::move(paths));
+    } catch (const std::bad_alloc&) {
+        dictionaries_.reset();
+    }
+    return dictionaries_ != nullptr;
+}
+
+bool MainWindow::offerKey(WPARAM key, LPARAM info) {
+    // Only presses; the outline window takes its keys while it has the focus.
+    if (info & (1u << 31)) return false;
+    HWND outline = outlineWindow();
+    HWND focus = GetFocus();
+    if (outline && focus && (focus == outline || IsChild(outline, focus)))
+        return static_cast<DialogSearch*>(outline_.get())->offerKey(static_cast<UINT>(key));
+    return false;
 }
 
 HWND MainWindow::outlineWindow() const { return outline_ ? outline_->handle() : nullptr; }
@@ -441,13 +526,7 @@ void MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
 
 void MainWindow::onTimer(UINT_PTR id) {
     if (id != TimerId || !toolbar_) return;
-    if (rebar_.docked()) {
-        int height = HIWORD(static_cast<DWORD>(SendMessageW(toolbar_, TB_GETBUTTONSIZE, 0, 0)));
-        if (placement::buttonHeightChanged(rebar_.buttonHeight(), height)) {
-            buildButtons(false);
-            rebar_.refit();
-        }
-    }
+    checkButtonHeight();
     // The host's menu loop is over once the thread has left menu mode.
     GUITHREADINFO gui{};
     gui.cbSize = sizeof gui;
@@ -473,13 +552,37 @@ void MainWindow::applyHighlight() {
     }
 }
 
+// The buttons follow the system's metrics (a changed font or scale, or a
+// host that sized them): the band is laid out again for the new height.
+void MainWindow::checkButtonHeight() {
+    if (!rebar_.docked()) return;
+    DWORD size = static_cast<DWORD>(SendMessageW(toolbar_, TB_GETBUTTONSIZE, 0, 0));
+    if (!placement::buttonHeightChanged(rebar_.buttonHeight(), HIWORD(size))) return;
+    toolbar::build(toolbar_, {});
+    rebar_.recordButtonSize(LOWORD(size), HIWORD(size));
+    buildButtons(false);
+    rebar_.refit();
+}
+
 void MainWindow::trackForeground() {
     DWORD process = 0;
-    DWORD thread = GetWindowThreadProcessId(GetForegroundWindow(), &process);
+    HWND front = GetForegroundWindow();
+    DWORD thread = front ? GetWindowThreadProcessId(front, &process) : 0;
     bool mine = process == GetCurrentProcessId() && thread == GetCurrentThreadId();
-    // The sub-windows (outline, palettes) hide and show with this once
-    // they exist; the state is kept so that they start right.
+    if (mine == foregroundIsMine_) return;
     foregroundIsMine_ = mine;
+    showSubWindows(mine);
+}
+
+// Hides the visible sub-windows, or shows the hidden ones without taking
+// the focus from whatever the user clicked.
+void MainWindow::showSubWindows(bool show) {
+    auto apply = [show](HWND w) {
+        if (!w || !IsWindow(w) || (IsWindowVisible(w) != 0) == show) return;
+        ShowWindow(w, show ? SW_SHOWNA : SW_HIDE);
+    };
+    apply(outlineWindow());
+    for (HWND w : subWindows_) apply(w);
 }
 
 // ---- commands ------------------------------------------------------------

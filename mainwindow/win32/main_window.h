@@ -13,8 +13,10 @@ class PluginThreadContext;
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 #include <windows.h>
 
+class DictionaryStore;
 class MainWindowHooks;
 class DialogModeless;   // what the thread's hooks report to (main_window.cpp)
 
@@ -41,11 +43,28 @@ public:
     // The outline window, which takes the focus after a pending jump; none
     // while it is closed.
     HWND outlineWindow() const;
+    // A key press the thread's keyboard hook saw; true when a window of
+    // this one used it up.
+    bool offerKey(WPARAM key, LPARAM info);
     // The slot the outline window lives in; the outline's own code fills
     // and empties it.
     std::unique_ptr<DialogModeless>& outlineSlot() { return outline_; }
     // Closes the outline window opened for the document handle.
     void documentClosed(int32_t document);
+
+    // The other tool windows (palettes, lists) register here while they are
+    // open, so that they hide with the host, follow its frame and close
+    // with this window. Registering twice or unregistering an unknown
+    // window does nothing.
+    void registerSubWindow(HWND window);
+    void unregisterSubWindow(HWND window);
+    const std::vector<HWND>& subWindows() const { return subWindows_; }
+    // Whether the foreground window was this thread's at the last tick.
+    bool foregroundIsMine() const { return foregroundIsMine_; }
+
+    // The dictionaries' store, made with the window; null while it is
+    // closed.
+    DictionaryStore* dictionaries() const { return dictionaries_.get(); }
 
     // The toolbar's check and enable states. Without a toolbar the state is
     // remembered, so the last request can be read back.
@@ -64,9 +83,9 @@ public:
     void onRebarChildSize(int width) { rebar_.childSized(width); }
     // Hooks report when a host menu is open: the toolbar shows the arrow.
     void setHostMenuOpen(bool open) { hostMenuOpen_ = open; }
-    // Hooks report a move of the host frame; the floating window follows
-    // when asked to.
-    void frameMoved(bool mainFollows);
+    // Hooks report a move of the host frame; the floating window and the
+    // sub-windows follow when asked to.
+    void frameMoved(bool mainFollows, bool subWindowsFollow = false);
 
     // The texts shown for a command: status line and tool tip.
     std::wstring statusText(uint32_t command) const;
@@ -91,6 +110,10 @@ private:
     void refit();
     void applyHighlight();
     void trackForeground();
+    void showSubWindows(bool show);
+    void checkButtonHeight();
+    bool createDictionaries();
+    void uncount();
     LRESULT onToolbarNotify(NMHDR* header);
     void rightClick(uint32_t command, POINT screen);
     void releaseAll();
@@ -116,6 +139,8 @@ private:
     bool hostMenuOpen_ = false;
     std::unique_ptr<MainWindowHooks> hooks_;   // owned; set while the hooks are in
     std::unique_ptr<DialogModeless> outline_;  // owned: the outline window, while open
+    std::vector<HWND> subWindows_;     // not owned: their objects close them; closed with us
+    std::unique_ptr<DictionaryStore> dictionaries_;  // owned; set while the window is open
     POINT frameCorner_{};              // host frame's top-left when last placed or moved
     int32_t highlightGenerationSeen_ = 0;
     uint64_t enabled_ = 0;             // remembered states, see bit()
