@@ -212,6 +212,13 @@ TEST_F(EnglishLibrary, MenusHaveDistinctItemsAndAccessKeys) {
             EXPECT_TRUE(keys.insert(key).second) << std::hex << id << " repeats an access key";
         }
     }
+    // The paper menu numbers its papers 1-9, 0, then A-N (fourteen built-in
+    // and ten user papers); its other items must not take those keys.
+    for (uint32_t id : menus[2]) {
+        wchar_t key = accessKey(text(id));
+        EXPECT_FALSE((key >= L'0' && key <= L'9') || (key >= L'A' && key <= L'N'))
+            << std::hex << id << " takes a paper's access key";
+    }
     // The sort orders' column titles name eight different orders.
     std::set<std::wstring> titles;
     for (uint32_t id = msgid::SortTitleFirst; id <= msgid::SortTitleLast; ++id)

@@ -271,7 +271,9 @@ TEST_F(PluginExports, CurrentOrNewerSettingsSayNothing) {
     load();
     EditorThread& e = editor();
     for (const char* ini : {"", "[ini]\r\nVersion=21294\r\n", "[ini]\r\nVersion=30000\r\n"}) {
-        if (*ini) ASSERT_TRUE(dir.write(u"Vexa2.ini", ini));
+        if (*ini) {
+            ASSERT_TRUE(dir.write(u"Vexa2.ini", ini));
+        }
         Watcher watcher;
         command(e);
         watcher.stop();

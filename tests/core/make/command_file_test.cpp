@@ -123,8 +123,9 @@ TEST(CommandFile, TheShippedFileHoldsTheFactorySteps) {
         EXPECT_EQ(step, command_file::DefaultStep(k)) << k;
         u16 line = command_file::CommandLine(step, false);
         EXPECT_EQ(file.Line(*file.echoLineOf(k)), u"echo    " + line) << k;
-        if (command_file::isPreviewer(k))
+        if (command_file::isPreviewer(k)) {
             EXPECT_EQ(file.Line(*file.commandLineOf(k) - 8), command_file::CommandLine(step, true)) << k;
+        }
     }
     EXPECT_FALSE(file.IsModified());
     // The defaults the settings page resets to, spot-checked against the
