@@ -16,17 +16,16 @@ bitmap, so only a changed drawing needs this run again:
     python3 lang/art/make_toolbar.py
 """
 import os
-import struct
 import subprocess
 import sys
+
+from strip import KEY, SIZE, blank, hline, line, put, rect, vline, write_strip
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUTPUT = os.path.join(HERE, "..", "en", "res", "toolbar.bmp")
 CONVERT = os.environ.get("CONVERT", "/usr/bin/convert")
-SIZE = 16
 COUNT = 113
 
-KEY = (255, 0, 255)
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
 GREY = (128, 128, 128)
@@ -56,44 +55,11 @@ MONO_BOLD = "DejaVu-Sans-Mono-Bold"
 
 
 # --- canvas -----------------------------------------------------------------
-def blank():
-    return [[KEY] * SIZE for _ in range(SIZE)]
-
-
-def put(img, x, y, colour):
-    if 0 <= x < SIZE and 0 <= y < SIZE:
-        img[y][x] = colour
-
-
-def hline(img, x0, x1, y, colour):
-    for x in range(x0, x1 + 1):
-        put(img, x, y, colour)
-
-
-def vline(img, x, y0, y1, colour):
-    for y in range(y0, y1 + 1):
-        put(img, x, y, colour)
-
-
-def rect(img, x0, y0, x1, y1, colour, fill=None):
-    if fill is not None:
-        for y in range(y0 + 1, y1):
-            hline(img, x0 + 1, x1 - 1, y, fill)
-    hline(img, x0, x1, y0, colour)
-    hline(img, x0, x1, y1, colour)
-    vline(img, x0, y0, y1, colour)
-    vline(img, x1, y0, y1, colour)
 
 
 def box(img, x0, y0, x1, y1, colour):
     for y in range(y0, y1 + 1):
         hline(img, x0, x1, y, colour)
-
-
-def line(img, x0, y0, x1, y1, colour):
-    steps = max(abs(x1 - x0), abs(y1 - y0), 1)
-    for i in range(steps + 1):
-        put(img, round(x0 + (x1 - x0) * i / steps), round(y0 + (y1 - y0) * i / steps), colour)
 
 
 def page(img, x0=2, y0=0, x1=13, y1=15, fill=WHITE):
@@ -914,50 +880,7 @@ text_icon(112, "V", SANS_BOLD, 13, BLUE, menu=True)
 
 
 # --- output ------------------------------------------------------------------
-def write_bmp8(path, pixels):
-    """pixels: rows top to bottom of RGB tuples; 8 bits, palette in order of use."""
-    h, w = len(pixels), len(pixels[0])
-    colours = [KEY]
-    for row in pixels:
-        for c in row:
-            if c not in colours:
-                colours.append(c)
-    if len(colours) > 256:
-        sys.exit("make_toolbar: more than 256 colours")
-    index = {c: i for i, c in enumerate(colours)}
-    row_bytes = (w + 3) // 4 * 4
-    data = bytearray()
-    for row in reversed(pixels):  # BMP rows run bottom-up
-        packed = bytes(index[c] for c in row)
-        data += packed + b"\0" * (row_bytes - len(packed))
-    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in colours)
-    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 0, len(data), 2835, 2835,
-                       len(colours), len(colours))
-    offset = 14 + len(info) + len(palette)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, "wb") as f:
-        f.write(header + info + palette + data)
-
-
-def main():
-    missing = [i for i in range(COUNT) if i not in ICONS]
-    if missing:
-        sys.exit(f"make_toolbar: no drawing for {missing}")
-    strip = [[KEY] * (SIZE * COUNT) for _ in range(SIZE)]
-    seen = {}
-    for i in range(COUNT):
-        img = blank()
-        ICONS[i](img)
-        frozen = tuple(tuple(r) for r in img)
-        if frozen in seen:
-            sys.exit(f"make_toolbar: images {seen[frozen]} and {i} are the same")
-        seen[frozen] = i
-        for y in range(SIZE):
-            strip[y][i * SIZE:(i + 1) * SIZE] = img[y]
-    write_bmp8(OUTPUT, strip)
-    print(f"wrote {os.path.normpath(OUTPUT)}: {COUNT} images")
 
 
 if __name__ == "__main__":
-    main()
+    write_strip(OUTPUT, COUNT, ICONS, "make_toolbar")
