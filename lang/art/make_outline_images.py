@@ -26,7 +26,7 @@ The build uses the committed bitmap; run this again only after a change.
 import os
 import sys
 
-from strip import KEY, SIZE, blank, hline, line, put, rect, vline, write_strip
+from strip import KEY, hline, line, put, rect, vline, write_strip
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUTPUT = os.path.join(HERE, "..", "en", "res", "outline.bmp")

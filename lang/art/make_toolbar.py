@@ -19,7 +19,7 @@ import os
 import subprocess
 import sys
 
-from strip import KEY, SIZE, blank, hline, line, put, rect, vline, write_strip
+from strip import KEY, hline, line, put, rect, vline, write_strip
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUTPUT = os.path.join(HERE, "..", "en", "res", "toolbar.bmp")
