@@ -9,6 +9,7 @@
 #include "host/editor_thread.h"
 #include "lang/resource_ids.h"
 #include "make/win32/aux_delete.h"
+#include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/language_test_support.h"
 #include "tests/wine/plugin_test_support.h"
 
@@ -36,12 +37,7 @@ bool endsWithNoCase(const std::wstring& s, const std::wstring& tail) {
 class AuxDelete : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(folder.plugin(), nullptr);
-        ASSERT_TRUE(folder.addLibrary(L"Vexa2Lang\\Vexa2EN.dll", u"Vexa2EN.dll"));
-        ASSERT_TRUE(lang::load(folder.plugin(), L"Vexa2EN.dll"));
-        setPluginInstance(folder.plugin());
-        ASSERT_EQ(app::start(folder.plugin(), folder.dir().path()), app::StartResult::Started);
-        shared::state() = initialSharedState();
+        ASSERT_NO_FATAL_FAILURE(inprocess::startEnglishPlugin(folder));
         ASSERT_TRUE(docs.ok());
         ASSERT_TRUE(docs.makeFolder(u"sub"));
         // "TEX" and "*.tex" in the list must still spare every source.

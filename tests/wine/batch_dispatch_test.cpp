@@ -7,6 +7,7 @@
 #include "base/win32/wide.h"
 #include "make/command_file.h"
 #include "tests/support/temp_dir.h"
+#include "tests/wine/batch_record.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -43,44 +44,7 @@ bool copyFile(u16view from, u16view to) {
     return platform::readFile(from, bytes) && platform::writeFileAtomic(to, bytes);
 }
 
-struct Call {
-    u16 cwd;
-    std::vector<u16> args;
-    std::map<u16, u16> env;
-    u16 label() const {
-        for (const u16& a : args)
-            if (!a.starts_with(u"-y=")) return a;
-        return {};
-    }
-};
-
-std::vector<Call> parseRecord(const std::string& text) {
-    std::vector<Call> calls;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        std::vector<u16> fields;
-        size_t s = 0;
-        while (true) {
-            size_t t = line.find('\t', s);
-            fields.push_back(str::fromUtf8(line.substr(s, t == std::string::npos ? std::string::npos : t - s)));
-            if (t == std::string::npos) break;
-            s = t + 1;
-        }
-        if (fields[0] == u"call") {
-            calls.emplace_back();
-            calls.back().cwd = fields.size() > 1 ? fields[1] : u16();
-            calls.back().args.assign(fields.begin() + std::min<size_t>(2, fields.size()), fields.end());
-        } else if (fields[0] == u"env" && fields.size() > 1 && !calls.empty()) {
-            size_t eq = fields[1].find(u'=', 1);
-            calls.back().env[fields[1].substr(0, eq)] = eq == u16::npos ? u16() : fields[1].substr(eq + 1);
-        }
-    }
-    return calls;
-}
+using batch_record::Call;
 
 class BatchDispatch : public ::testing::Test {
 protected:
@@ -172,12 +136,12 @@ protected:
     std::vector<Call> calls(size_t count) {
         std::vector<Call> got;
         for (int i = 0; i < 200; ++i) {
-            got = parseRecord(tmp_.read(u"record.txt"));
+            got = batch_record::parse(tmp_.read(u"record.txt"));
             if (got.size() >= count) break;
             Sleep(50);
         }
         Sleep(300);
-        return parseRecord(tmp_.read(u"record.txt"));
+        return batch_record::parse(tmp_.read(u"record.txt"));
     }
 
     std::vector<u16> labels(size_t count) {

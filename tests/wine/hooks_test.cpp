@@ -12,6 +12,7 @@
 #include "frame/win32/shared_toggles.h"
 #include "host/editor_thread.h"
 #include "settings/setting_keys.h"
+#include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/language_test_support.h"
 #include "tests/wine/plugin_test_support.h"
 
@@ -94,12 +95,7 @@ INPUT key(WORD vk, bool up) {
 class Hooks : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(folder.plugin(), nullptr);
-        ASSERT_TRUE(folder.addLibrary(L"Vexa2Lang\\Vexa2EN.dll", u"Vexa2EN.dll"));
-        ASSERT_TRUE(lang::load(folder.plugin(), L"Vexa2EN.dll"));
-        setPluginInstance(folder.plugin());
-        ASSERT_EQ(app::start(folder.plugin(), folder.dir().path()), app::StartResult::Started);
-        shared::state() = initialSharedState();
+        ASSERT_NO_FATAL_FAILURE(inprocess::startEnglishPlugin(folder));
     }
     void TearDown() override {
         for (auto& e : editors) {

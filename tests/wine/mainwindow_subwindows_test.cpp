@@ -11,6 +11,7 @@
 #include "host/editor_thread.h"
 #include "settings/setting_keys.h"
 #include "support/dictionary_store.h"
+#include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/language_test_support.h"
 #include "tests/wine/plugin_test_support.h"
 
@@ -26,12 +27,7 @@ using host_test::waitFor;
 class MainWindowSubWindows : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(folder.plugin(), nullptr);
-        ASSERT_TRUE(folder.addLibrary(L"Vexa2Lang\\Vexa2EN.dll", u"Vexa2EN.dll"));
-        ASSERT_TRUE(lang::load(folder.plugin(), L"Vexa2EN.dll"));
-        setPluginInstance(folder.plugin());
-        ASSERT_EQ(app::start(folder.plugin(), folder.dir().path()), app::StartResult::Started);
-        shared::state() = initialSharedState();
+        ASSERT_NO_FATAL_FAILURE(inprocess::startEnglishPlugin(folder));
         settings()->writeInt(ini_keys::basic::Section, ini_keys::basic::Window, 2);
         EditorWindowOptions o;
         o.text = u"one\r\ntwo\r\n";

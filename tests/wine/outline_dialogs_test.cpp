@@ -12,6 +12,7 @@
 #include "outline/win32/dialog_label_config.h"
 #include "settings/setting.h"
 #include "settings/setting_keys.h"
+#include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/language_test_support.h"
 
 #include <gtest/gtest.h>
@@ -31,10 +32,7 @@ const wchar_t kLabelCaption[] = L"Label prefixes";
 class EnglishFolder : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(folder.plugin(), nullptr);
-        ASSERT_TRUE(folder.addLibrary(L"Vexa2Lang\\Vexa2EN.dll", u"Vexa2EN.dll"));
-        ASSERT_TRUE(lang::load(folder.plugin(), L"Vexa2EN.dll"));
-        setPluginInstance(folder.plugin());
+        ASSERT_NO_FATAL_FAILURE(inprocess::useEnglishPlugin(folder));
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&icc);
     }

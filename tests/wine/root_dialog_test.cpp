@@ -12,6 +12,7 @@
 #include "lang/resource_ids.h"
 #include "make/win32/root_commands.h"
 #include "mainwindow/win32/main_window.h"
+#include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/language_test_support.h"
 #include "tests/wine/plugin_test_support.h"
 
@@ -35,12 +36,7 @@ void press(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id
 class RootDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(folder.plugin(), nullptr);
-        ASSERT_TRUE(folder.addLibrary(L"Vexa2Lang\\Vexa2EN.dll", u"Vexa2EN.dll"));
-        ASSERT_TRUE(lang::load(folder.plugin(), L"Vexa2EN.dll"));
-        setPluginInstance(folder.plugin());
-        ASSERT_EQ(app::start(folder.plugin(), folder.dir().path()), app::StartResult::Started);
-        shared::state() = initialSharedState();
+        ASSERT_NO_FATAL_FAILURE(inprocess::startEnglishPlugin(folder));
         ASSERT_TRUE(docs.ok());
     }
     void TearDown() override {

@@ -6,6 +6,7 @@
 #include "base/platform.h"
 #include "base/str.h"
 #include "make/command_file.h"
+#include "tests/wine/batch_record.h"
 #include "tests/wine/mainwindow_test_support.h"
 
 #include <atomic>
@@ -28,39 +29,7 @@ u16 hostProgram() {
     return wide::u(buf, n);
 }
 
-struct Call {
-    u16 cwd;
-    std::vector<u16> args;
-    std::map<u16, u16> env;
-};
-
-// The recorder's blocks: "call<TAB>cwd<TAB>args...", "env<TAB>Name=Value", "end".
-std::vector<Call> parseRecord(const std::string& text) {
-    std::vector<Call> calls;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
-        std::vector<u16> fields;
-        for (size_t s = 0;;) {
-            size_t t = line.find('\t', s);
-            fields.push_back(str::fromUtf8(line.substr(s, t == std::string::npos ? std::string::npos : t - s)));
-            if (t == std::string::npos) break;
-            s = t + 1;
-        }
-        if (fields[0] == u"call") {
-            calls.emplace_back();
-            calls.back().cwd = fields.size() > 1 ? fields[1] : u16();
-            calls.back().args.assign(fields.begin() + std::min<size_t>(2, fields.size()), fields.end());
-        } else if (fields[0] == u"env" && fields.size() > 1 && !calls.empty()) {
-            size_t eq = fields[1].find(u'=', 1);
-            calls.back().env[fields[1].substr(0, eq)] = eq == u16::npos ? u16() : fields[1].substr(eq + 1);
-        }
-    }
-    return calls;
-}
+using batch_record::Call;
 
 std::wstring environment(const wchar_t* name, bool* present = nullptr) {
     wchar_t buf[4096] = {};
@@ -143,7 +112,7 @@ protected:
         on(e, [&](EditorView&) { SendMessageW(mainWindow(e), WM_COMMAND, id, 0); });
     }
 
-    std::vector<Call> calls() { return parseRecord(dir.read(u"record.txt")); }
+    std::vector<Call> calls() { return batch_record::parse(dir.read(u"record.txt")); }
     void resetRecord() { platform::deleteFile(record_); }
 
     u16 record_, folder_, root_, child_;
