@@ -44,10 +44,14 @@ void deleteAuxFiles(HINSTANCE, HWND owner, HWND editor) {
 
     namespace keys = ini_keys::make;
     int32_t mode = settings->readInt(keys::Section, keys::DeleteReport, 2);
-    DialogFileDelete report(owner, found, mode);
     // A report that could not be shown counts as cancelled: nothing shown
-    // is deleted without the user's say.
-    bool ok = report.result() == IDOK;
+    // is deleted without the user's say. Closing (no owner) shows nothing
+    // and so deletes only what needs no say.
+    bool ok = false;
+    if (owner) {
+        DialogFileDelete report(owner, found, mode);
+        ok = report.result() == IDOK;
+    }
 
     std::vector<u16> paths = aux_report::collect(found, mode, ok);
     // The search already spares the sources; this holds whatever changes

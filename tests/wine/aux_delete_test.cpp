@@ -74,12 +74,13 @@ protected:
         editor = std::make_unique<EditorThread>(o);
         ASSERT_TRUE(editor->started());
     }
-    void run() {
+    // closing: as the main window calls it when it closes, without owner.
+    void run(bool closing = false) {
         ASSERT_TRUE(editor->run([&](EditorView&) {
             PluginThreadContext* ctx = app::context();
             ASSERT_NE(ctx, nullptr);
             ctx->editorWindow = editor->editor();
-            aux_delete::deleteAuxFiles(folder.plugin(), editor->frame(), editor->editor());
+            aux_delete::deleteAuxFiles(folder.plugin(), closing ? nullptr : editor->frame(), editor->editor());
         }));
     }
     bool has(u16view name) const { return docs.exists(name); }
@@ -173,6 +174,26 @@ TEST_F(AuxDelete, FullReportKeepsWhatTheUserUnchecks) {
     EXPECT_TRUE(has(u"sub\\b.BMC"));
     for (u16view gone : {u"ch1.aux", u"main.aux", u"a.bmc"}) EXPECT_FALSE(has(gone)) << wide::w(u16(gone));
     expectSourcesKept();
+}
+
+TEST_F(AuxDelete, ClosingShowsNothingAndKeepsWhatWouldNeedConfirming) {
+    setIni(L"DeleteReport", L"2");
+    layOut(true);
+    Watcher unexpected(kReportCaption, [](HWND d) { PostMessageW(d, WM_COMMAND, IDOK, 0); }, 3000);
+    run(true);
+    unexpected.join();
+    EXPECT_FALSE(unexpected.found());
+    for (u16view gone : {u"ch1.aux", u"main.aux", u"main.log"}) EXPECT_FALSE(has(gone)) << wide::w(u16(gone));
+    EXPECT_TRUE(has(u"a.bmc"));
+    EXPECT_TRUE(has(u"sub\\b.BMC"));
+    expectSourcesKept();
+
+    // With every file to be confirmed, closing deletes none of them.
+    setIni(L"DeleteReport", L"1");
+    ASSERT_TRUE(docs.write(u"main.aux", "a"));
+    run(true);
+    EXPECT_TRUE(has(u"main.aux"));
+    EXPECT_TRUE(has(u"a.bmc"));
 }
 
 TEST_F(AuxDelete, UnsavedDocumentDeletesNothing) {
