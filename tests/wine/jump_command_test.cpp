@@ -3,6 +3,7 @@
 // leave a place to jump back to; a label in another file of the document
 // leaves the pending jump and starts a new host on that file; an included
 // file opens in a new host; nothing at the caret leaves nothing behind.
+// The root buttons' right-click opens the root the same way.
 #include "base/str.h"
 #include "tests/wine/mainwindow_test_support.h"
 
@@ -198,6 +199,29 @@ TEST_F(JumpCommand, IncludedFileOpensInANewHostInTheRootFolder) {
     ASSERT_NE(tab, std::wstring::npos) << record;
     EXPECT_TRUE(samePath(record.substr(0, tab), std::wstring(wide::w(dir.path())))) << record;
     EXPECT_EQ(record.substr(tab + 1), L"other.tex") << "the extension added, the name as written";
+    command(e);
+}
+
+// The root buttons' right-click opens the root file, as the child names it,
+// in a new host started in the child's folder.
+TEST_F(JumpCommand, RootButtonRightClickOpensTheRootInANewHost) {
+    write(L"main.tex", "\\documentclass{article}\r\n\\begin{document}\r\n\\input{ch1}\r\n\\end{document}\r\n");
+    write(L"ch1.tex", "%Root main.tex\r\n\\section{One}\r\n");
+    EditorThread& e = open(L"ch1.tex");
+    recordNewHosts();
+    on(e, [&](EditorView&) {
+        NMMOUSE click{};
+        click.hdr.hwndFrom = pluginToolbar(e);
+        click.hdr.code = NM_RCLICK;
+        click.dwItemSpec = 41115;
+        SendMessageW(mainWindow(e), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    });
+    std::wstring record = newHostRecord();
+    ASSERT_FALSE(record.empty()) << "no new host started";
+    size_t tab = record.find(L'\t');
+    ASSERT_NE(tab, std::wstring::npos) << record;
+    EXPECT_TRUE(samePath(record.substr(0, tab), std::wstring(wide::w(dir.path())))) << record;
+    EXPECT_EQ(record.substr(tab + 1), L"main.tex");
     command(e);
 }
 
