@@ -6,6 +6,7 @@
 #include "base/platform.h"
 #include "base/str.h"
 #include "make/command_file.h"
+#include "make/win32/vexa_make.h"
 #include "tests/wine/batch_record.h"
 #include "tests/wine/mainwindow_test_support.h"
 
@@ -331,6 +332,33 @@ TEST_F(TypesetRun, RealLatexProducesTheDviInTheRootFolder) {
     typeset(e);
     EXPECT_TRUE(host_test::waitFor([&] { return dir.exists(u"paper\\main.dvi"); }, 20000))
         << dir.read(u"paper\\main.log");
+}
+
+// The figure dialog's image conversion: type 10 runs the set's conversion
+// step in the root's folder with the image named in the variables.
+TEST_F(TypesetRun, ImageConversionRunsTheConversionStepOnTheImage) {
+    makeDocument(u"doc", u"main");
+    u16 image = folder_ + u"\\fig one.jpg";
+    ASSERT_TRUE(platform::writeFileAtomic(image, "not really a picture"));
+    load();
+    EditorThread& e = open(child_, 0);
+    on(e, [&](EditorView&) { vexa_make::RunMake(mainWindow(e), loader.module(), e.editor(), 10, 1, nullptr, image); });
+
+    std::vector<Call> got = calls();
+    ASSERT_EQ(got.size(), 1u) << dir.read(u"record.txt");
+    EXPECT_TRUE(str::equalsNoCase(got[0].cwd, folder_)) << str::toUtf8(got[0].cwd);
+    ASSERT_FALSE(got[0].args.empty());
+    EXPECT_EQ(got[0].args[0], u"jpeg2ps1");
+    EXPECT_EQ(got[0].env[u"Vexa2_Type"], u"10");
+    EXPECT_EQ(got[0].env[u"Vexa2_ImageFile"], image);
+    EXPECT_EQ(got[0].env[u"Vexa2_ImageFileName"], folder_ + u"\\fig one");
+
+    // A missing image starts nothing.
+    resetRecord();
+    on(e, [&](EditorView&) {
+        vexa_make::RunMake(mainWindow(e), loader.module(), e.editor(), 10, 1, nullptr, folder_ + u"\\gone.jpg");
+    });
+    EXPECT_TRUE(calls().empty());
 }
 
 } // namespace
