@@ -284,6 +284,49 @@ TEST_F(OutlineWindow, EntryOfAnotherFileLeavesAPendingJumpAndOpensTheFile) {
     clearPending();
 }
 
+// Keys pressed while the focus is in the window reach it through the
+// thread's keyboard hook: F8 collapses the tree, Enter on an entry jumps.
+TEST_F(OutlineWindow, KeysInTheWindowRunItsCommands) {
+    load();
+    EditorThread& e = openDocument();
+    click(e, OutlineCommand);
+    HWND window = outline(e);
+    ASSERT_NE(window, nullptr);
+    HWND tree = GetDlgItem(window, TreeControl);
+    HTREEITEM top = TreeView_GetRoot(tree);
+    ASSERT_NE(top, nullptr);
+    HTREEITEM closing = find(tree, nullptr, L"Closing");
+    ASSERT_NE(closing, nullptr);
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(closing));
+    ASSERT_NE(TreeView_GetItemState(tree, top, TVIS_EXPANDED) & TVIS_EXPANDED, 0u);
+    on(e, [&](EditorView&) {
+        SetForegroundWindow(window);
+        SetFocus(tree);
+    });
+    ASSERT_TRUE(host_test::waitFor([&] { return GetForegroundWindow() == window; }, 3000));
+    auto press = [](WORD key) {
+        INPUT in[2] = {};
+        for (INPUT& i : in) {
+            i.type = INPUT_KEYBOARD;
+            i.ki.wVk = key;
+        }
+        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        return SendInput(2, in, sizeof(INPUT)) == 2;
+    };
+
+    ASSERT_TRUE(press(VK_RETURN));
+    EXPECT_TRUE(host_test::waitFor([&] { return caret(e) == Position{2, 6}; }, 3000));
+    on(e, [&](EditorView&) {
+        SetForegroundWindow(window);
+        SetFocus(tree);
+    });
+    ASSERT_TRUE(host_test::waitFor([&] { return GetForegroundWindow() == window; }, 3000));
+    ASSERT_TRUE(press(VK_F8));
+    EXPECT_TRUE(host_test::waitFor(
+        [&] { return (TreeView_GetItemState(tree, TreeView_GetRoot(tree), TVIS_EXPANDED) & TVIS_EXPANDED) == 0; },
+        3000));
+}
+
 } // namespace
 
 // Started as the host program with a file to open: record the command line
