@@ -58,21 +58,10 @@ bool CRoot::Save() {
 
 namespace root_lock {
 
-bool RootLockAfter(bool current, Mode mode, CSetting& settings) {
-    bool next = current;
-    switch (mode) {
-    case Mode::On: next = true; break;
-    case Mode::Off: next = false; break;
-    case Mode::Toggle: next = !current; break;
-    case Mode::Refresh: return current; // no re-check: only the button is refreshed
-    }
-    if (next) {
-        CRoot roots(settings);
-        u16 first;
-        if (!roots.Get(0, first) || !root_file::IsTexFileName(first)) next = false;
-    }
-    if (next != current) settings.writeInt(keys::Section, keys::Status, next ? 1 : 0);
-    return next;
+bool Lockable(CSetting& settings) {
+    CRoot roots(settings);
+    u16 first;
+    return roots.Get(0, first) && root_file::IsTexFileName(first);
 }
 
 } // namespace root_lock

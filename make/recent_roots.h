@@ -1,7 +1,7 @@
 // CRoot: the recently locked roots, most recent first, at most 10. Each
 // user builds one, uses it as a snapshot and lets it save on destruction
 // when it changed. The root lock flag itself lives in the shared section;
-// RootLockAfter decides its next value.
+// Lockable says whether it may be switched on.
 #pragma once
 #include "base/text.h"
 
@@ -44,9 +44,8 @@ namespace root_lock {
 // Requests as the toggle's callers send them.
 enum class Mode : int32_t { On = 0, Off = 1, Toggle = 2, Refresh = 3 };
 
-// The lock's next state from its current one. Turning it on needs an
-// acceptable entry 0, else it stays off. A change is written to
-// ("Root", "Status"); the caller updates the shared flag and the button.
-bool RootLockAfter(bool current, Mode mode, CSetting& settings);
+// Whether the lock may be on: it locks entry 0 of the recent roots, which
+// must name a TeX file.
+bool Lockable(CSetting& settings);
 
 } // namespace root_lock

@@ -2,7 +2,6 @@
 #include "frame/win32/plugin_app.h"
 #include "frame/win32/shared_state.h"
 #include "make/recent_roots.h"
-#include "make/root_file.h"
 #include "settings/setting_keys.h"
 
 namespace shared_toggles {
@@ -29,14 +28,9 @@ Key settingOf(SharedToggle which) {
     }
 }
 
-// Whether the root lock may be on: the locked root is entry 0 of the recent
-// roots, and it must name a TeX file.
 bool rootLockPossible() {
     CSetting* s = app::settings();
-    if (!s) return false;
-    CRoot roots(*s);
-    u16 first;
-    return roots.Get(0, first) && root_file::IsTexFileName(first);
+    return s && root_lock::Lockable(*s);
 }
 
 } // namespace

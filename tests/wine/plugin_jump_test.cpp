@@ -214,7 +214,7 @@ TEST_F(PluginJump, SharedTogglesWriteSettingAndMirror) {
     EXPECT_EQ(ini(L"Make", L"Swap"), 1);
     EXPECT_EQ(s.highlightGeneration, 3);
 
-    // No root file can be determined yet, so the lock stays off.
+    // With no recent root file the lock stays off.
     apply(SharedToggle::RootLock, ToggleRequest::Toggle);
     EXPECT_EQ(result, 0);
     EXPECT_FALSE(pressed);

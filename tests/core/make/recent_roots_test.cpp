@@ -76,24 +76,19 @@ TEST(CRoot, ClearAllEmptiesTheSectionButKeepsThePathForm) {
     EXPECT_EQ(settings.readInt(keys::Section, keys::Status, 0), 0);
 }
 
-TEST(RootLock, TurningOnNeedsAnAcceptableFirstRoot) {
-    using root_lock::Mode;
+TEST(RootLock, OnlyATeXFileFirstInTheListCanBeLocked) {
     TempDir dir;
     CSetting settings(dir.path());
-    EXPECT_FALSE(root_lock::RootLockAfter(false, Mode::On, settings)); // empty list
-    EXPECT_EQ(settings.readInt(keys::Section, keys::Status, -1), -1); // nothing changed, nothing written
-
+    EXPECT_FALSE(root_lock::Lockable(settings)); // empty list
     { CRoot r(settings); r.Promote(u"C:\\dir\\main.tex"); }
-    EXPECT_TRUE(root_lock::RootLockAfter(false, Mode::Toggle, settings));
-    EXPECT_EQ(settings.readInt(keys::Section, keys::Status, 0), 1);
+    EXPECT_TRUE(root_lock::Lockable(settings));
     EXPECT_EQ(root_file::LockedRoot(settings, true), u"C:\\dir\\main.tex");
     EXPECT_EQ(root_file::LockedRoot(settings, false), u"");
-
+    // A name the typesetting would refuse (a space) cannot be locked.
     { CRoot r(settings); r.Promote(u"C:\\dir\\my main.tex"); }
-    EXPECT_TRUE(root_lock::RootLockAfter(true, Mode::Refresh, settings)); // not re-checked
-    EXPECT_FALSE(root_lock::RootLockAfter(true, Mode::On, settings));
-    EXPECT_EQ(settings.readInt(keys::Section, keys::Status, 1), 0);
-    EXPECT_FALSE(root_lock::RootLockAfter(true, Mode::Off, settings));
+    EXPECT_FALSE(root_lock::Lockable(settings));
+    { CRoot r(settings); r.Promote(u"C:\\dir\\notes.txt"); }
+    EXPECT_FALSE(root_lock::Lockable(settings));
 }
 
 } // namespace
