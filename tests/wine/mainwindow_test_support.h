@@ -4,6 +4,7 @@
 // outside as a user's tools would find them.
 #pragma once
 #include "host/editor_thread.h"
+#include "tests/wine/loaded_plugin_test.h"
 #include "tests/wine/plugin_test_support.h"
 
 #include <gtest/gtest.h>
@@ -15,16 +16,8 @@
 namespace mainwindow_test {
 using namespace plugin_test;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public LoadedPluginTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.ok());
-        ASSERT_TRUE(install(dir, Language::EnglishConfigured)) << "build the dist target first";
-    }
-    void TearDown() override {
-        editors.clear();
-        loader.unload();
-    }
     // Settings are laid out before loading: the plug-in reads them as it
     // needs them, from the file beside it.
     void setting(const wchar_t* section, const wchar_t* key, const std::wstring& value) {
@@ -36,11 +29,6 @@ protected:
         return buf;
     }
     std::wstring ini() const { return path(dir, L"Vexa2.ini"); }
-    void load() {
-        ASSERT_TRUE(loader.load(path(dir, L"vexa2.dll")));
-        shared = sharedSection(loader.module());
-        ASSERT_NE(shared, nullptr);
-    }
     EditorThread& editor(u16 text = u"one\r\ntwo\r\n") {
         EditorWindowOptions o;
         o.text = std::move(text);
@@ -59,16 +47,6 @@ protected:
         BOOL flag = 7;
         on(e, [&](EditorView&) { loader.queryStatus(e.editor(), &flag); });
         return flag == 1;
-    }
-    int32_t openWindows() {
-        HANDLE m = OpenMutexW(SYNCHRONIZE, FALSE, L"Vexa2MutexInstanceCount");
-        if (m) WaitForSingleObject(m, INFINITE);
-        int32_t n = shared->openWindowCount;
-        if (m) {
-            ReleaseMutex(m);
-            CloseHandle(m);
-        }
-        return n;
     }
 
     // The main window of an editor thread: a top-level window of the
@@ -118,11 +96,6 @@ protected:
         }
         return out;
     }
-
-    TempDir dir;
-    PluginLoader loader;
-    SharedState* shared = nullptr;
-    std::vector<std::unique_ptr<EditorThread>> editors;
 };
 
 } // namespace mainwindow_test

@@ -1,6 +1,7 @@
 // The plug-in DLL as the host sees it: loaded from a folder of its own with
 // the English library, its exports called on editor windows' threads.
 #include "host/editor_thread.h"
+#include "tests/wine/loaded_plugin_test.h"
 #include "tests/wine/plugin_test_support.h"
 
 #include <gtest/gtest.h>
@@ -11,22 +12,8 @@
 namespace {
 using namespace plugin_test;
 
-class PluginExports : public ::testing::Test {
+class PluginExports : public LoadedPluginTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.ok());
-        ASSERT_TRUE(install(dir, Language::EnglishConfigured)) << "build the dist target first";
-    }
-    void TearDown() override {
-        editors.clear();
-        loader.unload();
-    }
-    // Loads the plug-in after the test has laid out its settings.
-    void load() {
-        ASSERT_TRUE(loader.load(path(dir, L"vexa2.dll")));
-        shared = sharedSection(loader.module());
-        ASSERT_NE(shared, nullptr);
-    }
     EditorThread& editor(const std::wstring& file = L"", u16 text = u"one\r\ntwo\r\n") {
         EditorWindowOptions o;
         o.path = file;
@@ -58,24 +45,9 @@ protected:
         on(e, [&] { r = loader.onEvents(e.editor(), bits, lParam); });
         return r;
     }
-    int32_t openWindows() {
-        HANDLE m = OpenMutexW(SYNCHRONIZE, FALSE, L"Vexa2MutexInstanceCount");
-        if (m) WaitForSingleObject(m, INFINITE);
-        int32_t n = shared->openWindowCount;
-        if (m) {
-            ReleaseMutex(m);
-            CloseHandle(m);
-        }
-        return n;
-    }
     int iniVersion() {
         return GetPrivateProfileIntW(L"ini", L"Version", -1, path(dir, L"Vexa2.ini").c_str());
     }
-
-    TempDir dir;
-    PluginLoader loader;
-    SharedState* shared = nullptr;
-    std::vector<std::unique_ptr<EditorThread>> editors;
 };
 
 TEST_F(PluginExports, IdentityResourcesAndFreshSharedSection) {
