@@ -1,4 +1,5 @@
 #include "frame/win32/language.h"
+#include "frame/win32/module.h"
 
 #include "base/platform.h"
 #include "base/win32/wide.h"
@@ -65,20 +66,6 @@ const wchar_t* text(TextWFn fn, uint32_t id) {
     if (!fn) return L"";
     const wchar_t* t = fn(id);
     return t ? t : L"";
-}
-
-std::wstring moduleFileName(HMODULE module) {
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(module, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) return std::wstring();
-        if (n < buffer.size()) {
-            buffer.resize(n);
-            return buffer;
-        }
-        if (buffer.size() > 32768) return std::wstring();
-        buffer.resize(buffer.size() * 2);
-    }
 }
 
 } // namespace

@@ -3,25 +3,13 @@
 #include "base/str.h"
 #include "base/win32/wide.h"
 #include "frame/host_messages.h"
+#include "frame/win32/module.h"
 #include "frame/win32/window_editor.h"
 
 #include <shellapi.h>
 
 namespace open_document {
 namespace {
-
-// The plug-in runs inside the host, so the host's program is this
-// process's executable. Empty when the name cannot be had.
-std::wstring hostProgram() {
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (n == 0) return {};
-        if (n < buffer.size()) return buffer.substr(0, n);
-        if (buffer.size() > 32768) return {};
-        buffer.resize(buffer.size() * 2);
-    }
-}
 
 std::wstring w(const u16& s) { return std::wstring(wide::w(s)); }
 u16 u(const std::wstring& s) { return wide::u(s.c_str(), s.size()); }
@@ -56,7 +44,7 @@ bool openFromList(HWND editor, const std::wstring& path) {
     }
     u16 current = host.GetDocumentPath();
     if (current.size() < 4) return false;
-    std::wstring program = hostProgram();
+    std::wstring program = moduleFileName(nullptr);
     if (program.empty()) return false;
     // The path goes unquoted: the host takes the rest of its command line
     // as the file name.
@@ -77,7 +65,7 @@ bool openFromList(HWND editor, const std::wstring& path) {
 
 bool openInNewHost(HWND editor, const std::wstring& name, const std::wstring& folder) {
     if (name.empty()) return false;
-    std::wstring program = hostProgram();
+    std::wstring program = moduleFileName(nullptr);
     if (program.empty()) return false;
     std::wstring parameters = L"\"" + name + L"\"";
     return executed(ShellExecuteW(editor, L"open", program.c_str(), parameters.c_str(), folderOrNull(folder),

@@ -1,6 +1,7 @@
 #include "make/win32/source_jump.h"
 
 #include "base/win32/wide.h"
+#include "frame/win32/module.h"
 #include "frame/win32/shared_toggles.h"
 #include "settings/setting.h"
 #include "settings/setting_keys.h"
@@ -23,17 +24,6 @@ u16 environmentValue(const wchar_t* name) {
     }
 }
 
-u16 hostProgram() {
-    std::vector<wchar_t> buf(MAX_PATH);
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, buf.data(), DWORD(buf.size()));
-        if (n == 0) return {};
-        if (n < buf.size()) return wide::u(buf.data(), n);
-        if (buf.size() >= 32768) return {};
-        buf.resize(buf.size() * 2);
-    }
-}
-
 } // namespace
 
 int32_t SetSourceSpecialMode(PluginThreadContext& ctx, plugin_rules::ToggleRequest request) {
@@ -51,7 +41,7 @@ inverse_search::Saved ProvideInverseSearchCommand(CSetting& settings) {
     char16_t buffer[1024] = {};
     size_t n = settings.readString(keys::Section, keys::TeXEditParam, inverse_search::DefaultParam, buffer, 1024);
     u16 param(buffer, n);
-    u16 program = hostProgram();
+    u16 program = wide::u(moduleFileName(nullptr).c_str());
     std::optional<u16> value = inverse_search::Provide(mode, saved.previous, program, param);
     if (!value || program.empty()) return saved;
     saved.changed = SetEnvironmentVariableW(L"TEXEDIT", wide::w(*value)) != 0;
