@@ -113,17 +113,7 @@ TEST_F(MainWindowRebar, AFrameWithoutRebarRefusesTheWindowCleanly) {
     EXPECT_EQ(openWindows(), 0);
     // No window of the plug-in is left on the thread, and it can still
     // open floating afterwards.
-    struct Count {
-        int n = 0;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            wchar_t cls[32] = {};
-            GetClassNameW(w, cls, 32);
-            if (std::wstring(cls) == L"Vexa2" || GetPropW(w, L"Vexa_Toolbar_Prop")) ++reinterpret_cast<Count*>(self)->n;
-            return TRUE;
-        }
-    } count;
-    EnumThreadWindows(e.threadId(), &Count::visit, reinterpret_cast<LPARAM>(&count));
-    EXPECT_EQ(count.n, 0);
+    EXPECT_EQ(plugin_test::pluginWindowsOnThread(e.threadId()), 0);
     // Nor a hook: a host highlight command would switch the plug-in's
     // highlighting off through them.
     const UINT hostHighlightCommand = 4200;

@@ -223,17 +223,7 @@ TEST_F(MainWindowSubWindows, WithoutASettingsFolderTheWindowIsRefusedCleanly) {
     EXPECT_FALSE(exists);
     EXPECT_FALSE(hasStore);
     // Nothing of the window is left on the thread.
-    struct Count {
-        int n = 0;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            wchar_t cls[32] = {};
-            GetClassNameW(w, cls, 32);
-            if (std::wstring(cls) == L"Vexa2" || GetPropW(w, L"Vexa_Toolbar_Prop")) ++reinterpret_cast<Count*>(self)->n;
-            return TRUE;
-        }
-    } count;
-    EnumThreadWindows(e->threadId(), &Count::visit, reinterpret_cast<LPARAM>(&count));
-    EXPECT_EQ(count.n, 0);
+    EXPECT_EQ(plugin_test::pluginWindowsOnThread(e->threadId()), 0);
 }
 
 } // namespace

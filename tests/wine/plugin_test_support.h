@@ -167,4 +167,20 @@ private:
     std::thread thread_;          // last: starts after the members above exist
 };
 
+// Top-level windows of a thread that belong to the plug-in's main window:
+// the window itself or its toolbar. Zero once it is gone for good.
+inline int pluginWindowsOnThread(DWORD threadId) {
+    struct Count {
+        int n = 0;
+        static BOOL CALLBACK visit(HWND w, LPARAM self) {
+            wchar_t cls[32] = {};
+            GetClassNameW(w, cls, 32);
+            if (std::wstring(cls) == L"Vexa2" || GetPropW(w, L"Vexa_Toolbar_Prop")) ++reinterpret_cast<Count*>(self)->n;
+            return TRUE;
+        }
+    } count;
+    EnumThreadWindows(threadId, &Count::visit, reinterpret_cast<LPARAM>(&count));
+    return count.n;
+}
+
 } // namespace plugin_test
