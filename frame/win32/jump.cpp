@@ -12,7 +12,6 @@ namespace jumps {
 namespace {
 
 HWND toWindow(uint32_t w) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(w)); }
-uint32_t fromWindow(HWND h) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(h)); }
 
 // Another window may belong to a thread that waits for the ring's mutex we
 // hold, so questions to it time out instead of waiting for ever.
@@ -70,7 +69,7 @@ void pushReturn(PluginThreadContext& ctx) {
         Position caret = e.GetCaretPos(PosKind::Logical);
         int32_t document = jump::activeDocument(e);
         platform::MutexLock lock(app::mutex(AppMutex::JumpReturn));
-        jump_ring::push(shared::state(), JumpRecord{fromWindow(ctx.editorWindow), document, caret.x, caret.y});
+        jump_ring::push(shared::state(), JumpRecord{requesterOf(ctx.editorWindow), document, caret.x, caret.y});
     }
     refreshReturnButton(ctx);
 }

@@ -29,6 +29,10 @@ void jumpBack(PluginThreadContext& ctx);
 // Enables the jump-back button exactly when a valid record exists.
 void refreshReturnButton(PluginThreadContext& ctx);
 
+// How a window is named in the shared records (jump returns, the pending
+// jump's requester).
+inline uint32_t requesterOf(HWND window) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)); }
+
 // Asks the next window whose events allow it to jump to a logical place.
 void setPending(Position logical, uint32_t requester);
 bool pending();

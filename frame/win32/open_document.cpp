@@ -3,40 +3,31 @@
 #include "base/str.h"
 #include "base/win32/wide.h"
 #include "frame/host_messages.h"
+#include "frame/win32/jump.h"
 #include "frame/win32/module.h"
 #include "frame/win32/window_editor.h"
+#include "make/tex_path.h"
 
 #include <shellapi.h>
 
 namespace open_document {
 namespace {
 
-std::wstring w(const u16& s) { return std::wstring(wide::w(s)); }
-u16 u(const std::wstring& s) { return wide::u(s.c_str(), s.size()); }
-
 // ShellExecute reports success as a value above 32.
 bool executed(HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; }
 
-// Everything before the last separator; "" when there is none.
-std::wstring folderOf(const std::wstring& path) {
-    size_t slash = path.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) return {};
-    if (slash == 2 && path[1] == L':') return path.substr(0, 3); // a drive's root keeps its separator
-    return path.substr(0, slash);
-}
-
-const wchar_t* folderOrNull(const std::wstring& folder) { return folder.empty() ? nullptr : folder.c_str(); }
+const wchar_t* folderOrNull(const u16& folder) { return folder.empty() ? nullptr : wide::w(folder); }
 
 } // namespace
 
-bool openFromList(HWND editor, const std::wstring& path) {
+bool openFromList(HWND editor, const u16& path) {
     if (path.empty() || !editor || !IsWindow(editor)) return false;
     WindowEditor host(editor);
     if (host.GetHostSetting(hostmsg::SettingMultiDocument) != 0) {
         intptr_t count = host.GetDocumentInfo(hostmsg::DocCount, 0, 0);
         for (intptr_t i = 0; i < count; ++i) {
             int32_t indexPlus1 = static_cast<int32_t>(i) + 1;
-            if (!str::equalsNoCase(host.GetDocumentPath(indexPlus1), u(path))) continue;
+            if (!str::equalsNoCase(host.GetDocumentPath(indexPlus1), path)) continue;
             host.GetDocumentInfo(hostmsg::DocActivate, indexPlus1, 0);
             SetFocus(editor);
             return true;
@@ -48,8 +39,8 @@ bool openFromList(HWND editor, const std::wstring& path) {
     if (program.empty()) return false;
     // The path goes unquoted: the host takes the rest of its command line
     // as the file name.
-    std::wstring commandLine = L"\"" + program + L"\" " + path;
-    std::wstring folder = folderOf(w(current));
+    std::wstring commandLine = L"\"" + program + L"\" " + wide::w(path);
+    u16 folder = tex_path::folderOf(current);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -63,18 +54,25 @@ bool openFromList(HWND editor, const std::wstring& path) {
     return true;
 }
 
-bool openInNewHost(HWND editor, const std::wstring& name, const std::wstring& folder) {
+bool openAndJump(HWND editor, const u16& path, Position at, uint32_t requester) {
+    jumps::setPending(at, requester);
+    if (openFromList(editor, path)) return true;
+    jumps::clearPending();
+    return false;
+}
+
+bool openInNewHost(HWND editor, const u16& name, const u16& folder) {
     if (name.empty()) return false;
     std::wstring program = moduleFileName(nullptr);
     if (program.empty()) return false;
-    std::wstring parameters = L"\"" + name + L"\"";
+    std::wstring parameters = L"\"" + std::wstring(wide::w(name)) + L"\"";
     return executed(ShellExecuteW(editor, L"open", program.c_str(), parameters.c_str(), folderOrNull(folder),
                                   SW_SHOWNORMAL));
 }
 
-bool openWithAssociation(HWND editor, const std::wstring& name, const std::wstring& folder) {
+bool openWithAssociation(HWND editor, const u16& name, const u16& folder) {
     if (name.empty()) return false;
-    std::wstring file = L"\"" + name + L"\"";
+    std::wstring file = L"\"" + std::wstring(wide::w(name)) + L"\"";
     return executed(ShellExecuteW(editor, L"open", file.c_str(), nullptr, folderOrNull(folder), SW_SHOWNORMAL));
 }
 

@@ -2,6 +2,7 @@
 #include "frame/win32/plugin_app.h"
 #include "frame/win32/shared_state.h"
 #include "make/recent_roots.h"
+#include "make/root_file.h"
 #include "settings/setting_keys.h"
 
 namespace shared_toggles {
@@ -36,6 +37,10 @@ bool rootLockPossible() {
 } // namespace
 
 int32_t current(SharedToggle which) { return shared::read(mirror(which)) != 0 ? 1 : 0; }
+
+u16 lockedRoot(CSetting* settings) {
+    return settings ? root_file::LockedRoot(*settings, current(SharedToggle::RootLock) != 0) : u16();
+}
 
 int32_t apply(PluginThreadContext& ctx, SharedToggle which, plugin_rules::ToggleRequest request) {
     int32_t old = current(which);

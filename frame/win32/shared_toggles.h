@@ -4,6 +4,7 @@
 #pragma once
 #include "frame/plugin_rules.h"
 #include "frame/win32/thread_context.h"
+#include "settings/setting.h"
 
 #include <cstdint>
 
@@ -18,5 +19,8 @@ namespace shared_toggles {
 int32_t apply(PluginThreadContext& ctx, SharedToggle which, plugin_rules::ToggleRequest request);
 // The current value of the shared mirror.
 int32_t current(SharedToggle which);
+// The root the lock holds now: entry 0 of the recent roots while the lock
+// is on; empty while it is off or without settings.
+u16 lockedRoot(CSetting* settings);
 
 } // namespace shared_toggles

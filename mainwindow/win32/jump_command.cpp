@@ -4,7 +4,7 @@
 #include "frame/win32/jump.h"
 #include "frame/win32/open_document.h"
 #include "frame/win32/plugin_app.h"
-#include "frame/win32/shared_state.h"
+#include "frame/win32/shared_toggles.h"
 #include "frame/win32/window_editor.h"
 #include "make/root_file.h"
 #include "make/tex_path.h"
@@ -16,17 +16,11 @@ namespace {
 
 using Kind = jump_target::Decision::Kind;
 
-std::wstring w(const u16& s) { return std::wstring(wide::w(s)); }
-
-u16 lockedRoot(CSetting& settings) {
-    return root_file::LockedRoot(settings, shared::read(shared::state().rootLockOn) != 0);
-}
-
 // The folder relative names are taken against: the root file's, or the
 // document's own when it is its own root; empty for an untitled document.
 u16 workingFolder(WindowEditor& editor) {
     u16 root;
-    if (CSetting* settings = app::settings()) root_file::ResolveRoot(editor, root, true, lockedRoot(*settings));
+    if (CSetting* settings = app::settings()) root_file::ResolveRoot(editor, root, true, shared_toggles::lockedRoot(settings));
     if (root.empty()) {
         root = tex_path::backslashed(editor.GetDocumentPath());
         if (root.size() < 4) return {};
@@ -40,7 +34,7 @@ bool openRoot(WindowEditor& editor, const u16& name) {
     u16 folder = document.size() < 4 ? u16() : tex_path::folderOf(document);
     u16 path = tex_path::isRelative(name) && !folder.empty() ? tex_path::combine(folder, name)
                                                              : tex_path::backslashed(name);
-    return open_document::openInNewHost(editor.hwnd(), w(path), w(tex_path::folderOf(path)));
+    return open_document::openInNewHost(editor.hwnd(), path, tex_path::folderOf(path));
 }
 
 // Labels and citations live where the outline scan finds them: here, in
@@ -49,7 +43,7 @@ bool openRoot(WindowEditor& editor, const u16& name) {
 bool reachItem(WindowEditor& editor, const jump_target::Decision& decision) {
     CSetting* settings = app::settings();
     if (!settings) return false;
-    CSearch scan(editor, *settings, lockedRoot(*settings));
+    CSearch scan(editor, *settings, shared_toggles::lockedRoot(settings));
     int32_t kinds = decision.kind == Kind::Label ? outline_kind::Labels : outline_kind::BibItem;
     for (const OutlineItem& item : scan.items()) {
         if (!(item.kind & kinds) || item.name != decision.name || item.line < 0) continue;
@@ -59,13 +53,7 @@ bool reachItem(WindowEditor& editor, const jump_target::Decision& decision) {
             return true;
         }
         if (item.file < 0 || item.file >= static_cast<int32_t>(scan.files().size())) return false;
-        // Set before the file opens: a new host instance may take the jump
-        // as soon as it shows the file.
-        jumps::setPending(at, 0);
-        if (open_document::openFromList(editor.hwnd(), w(scan.files()[static_cast<size_t>(item.file)].path)))
-            return true;
-        jumps::clearPending();
-        return false;
+        return open_document::openAndJump(editor.hwnd(), scan.files()[static_cast<size_t>(item.file)].path, at, 0);
     }
     return false;
 }
@@ -76,11 +64,10 @@ bool act(WindowEditor& editor, const jump_target::Decision& decision) {
     case Kind::MoveCaret: jumps::jumpIn(editor.hwnd(), decision.position, std::nullopt); return true;
     case Kind::OpenRootFile: return openRoot(editor, decision.name);
     case Kind::OpenInHost:
-        return open_document::openInNewHost(editor.hwnd(), w(tex_path::backslashed(decision.name)),
-                                            w(workingFolder(editor)));
+        return open_document::openInNewHost(editor.hwnd(), tex_path::backslashed(decision.name), workingFolder(editor));
     case Kind::OpenWithAssociation:
-        return open_document::openWithAssociation(editor.hwnd(), w(tex_path::backslashed(decision.name)),
-                                                  w(workingFolder(editor)));
+        return open_document::openWithAssociation(editor.hwnd(), tex_path::backslashed(decision.name),
+                                                  workingFolder(editor));
     case Kind::Label:
     case Kind::Citation: return reachItem(editor, decision);
     }

@@ -7,7 +7,7 @@
 #include "frame/win32/shared_toggles.h"
 #include "frame/win32/window_editor.h"
 #include "make/aux_report.h"
-#include "make/root_file.h"
+#include "make/batch_env.h"
 #include "make/tex_path.h"
 #include "make/win32/dialog_file_delete.h"
 #include "make/win32/folder_source_win32.h"
@@ -17,20 +17,6 @@
 
 namespace aux_delete {
 
-namespace {
-
-// The root as typesetting would use it, when it exists as a file.
-u16 acceptedRoot(HWND editor, CSetting& settings, const aux_files::FolderSource& files) {
-    WindowEditor ed(editor);
-    bool locked = shared_toggles::current(SharedToggle::RootLock) != 0;
-    u16 root;
-    if (!root_file::ResolveRoot(ed, root, true, root_file::LockedRoot(settings, locked))) return {};
-    if (!root_file::IsTexFileName(root) || !files.isFile(root)) return {};
-    return root;
-}
-
-} // namespace
-
 void deleteAuxFiles(HINSTANCE, HWND owner, HWND editor) {
     CSetting* settings = app::settings();
     if (!settings || !editor || !IsWindow(editor)) return;
@@ -38,8 +24,9 @@ void deleteAuxFiles(HINSTANCE, HWND owner, HWND editor) {
     u16 document = tex_path::backslashed(ed.GetDocumentPath());
     if (document.size() < 5) return;   // unsaved: nothing is named after it
 
+    // The root as typesetting would use it.
+    u16 root = batch_env::AcceptedRoot(ed, shared_toggles::lockedRoot(settings));
     Win32FolderSource files;
-    u16 root = acceptedRoot(editor, *settings, files);
     aux_files::Found found = aux_files::Search(aux_files::InputFromSettings(*settings, document, root), files);
 
     namespace keys = ini_keys::make;

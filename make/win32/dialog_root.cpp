@@ -64,11 +64,8 @@ INT_PTR DialogRootCommon::run(HWND parent) {
 
 u16 DialogRootCommon::resolvedRoot() const {
     WindowEditor ed(editor_);
-    CSetting* s = app::settings();
-    bool locked = shared_toggles::current(SharedToggle::RootLock) != 0;
     u16 root;
-    if (s) root_file::ResolveRoot(ed, root, false, root_file::LockedRoot(*s, locked));
-    else root_file::ResolveRoot(ed, root, false, u"");
+    root_file::ResolveRoot(ed, root, false, shared_toggles::lockedRoot(app::settings()));
     return root;
 }
 

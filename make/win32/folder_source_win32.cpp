@@ -1,15 +1,13 @@
 #include "make/win32/folder_source_win32.h"
 
+#include "base/platform.h"
 #include "base/win32/wide.h"
 
 #include <windows.h>
 
 namespace aux_delete {
 
-bool Win32FolderSource::isFile(u16view path) const {
-    DWORD a = GetFileAttributesW(wide::w(u16(path)));
-    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
+bool Win32FolderSource::isFile(u16view path) const { return platform::fileExists(path); }
 
 std::vector<aux_files::FolderSource::Entry> Win32FolderSource::list(u16view folder) const {
     std::vector<Entry> out;

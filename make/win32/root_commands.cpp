@@ -188,13 +188,11 @@ void openRootInNewHost(MainWindow& window) {
     HWND editor = window.editor();
     u16 document = documentPath(editor);
     if (document.empty()) return;
-    CSetting* s = app::settings();
-    bool locked = shared_toggles::current(SharedToggle::RootLock) != 0;
     WindowEditor ed(editor);
     u16 root;
-    if (!root_file::ResolveRoot(ed, root, false, s ? root_file::LockedRoot(*s, locked) : u16())) return;
+    if (!root_file::ResolveRoot(ed, root, false, shared_toggles::lockedRoot(app::settings()))) return;
     // The path as written: the new instance resolves it in the same folder.
-    open_document::openInNewHost(editor, wide::w(root), wide::w(tex_path::folderOf(document)));
+    open_document::openInNewHost(editor, root, tex_path::folderOf(document));
 }
 
 } // namespace root_commands

@@ -54,10 +54,6 @@ private:
     CSetting* settings_;                 // not owned
 };
 
-u16 lockedRoot(CSetting& settings) {
-    return root_file::LockedRoot(settings, shared_toggles::current(SharedToggle::RootLock) != 0);
-}
-
 u16 currentFolder() {
     wchar_t buf[MAX_PATH * 2] = {};
     DWORD n = GetCurrentDirectoryW(MAX_PATH * 2, buf);
@@ -86,7 +82,7 @@ void VexaMake::run() {
     RunSettings settings(pluginFolder);
     // A separate root decides the paper from its file; without one the
     // document's own lines do.
-    u16 separateRoot = batch_env::AcceptedRoot(editor, lockedRoot(settings.get()));
+    u16 separateRoot = batch_env::AcceptedRoot(editor, shared_toggles::lockedRoot(&settings.get()));
     u16 root = !separateRoot.empty()             ? separateRoot
                : root_file::IsTexFileName(document) ? document
                                                   : u16();
@@ -143,7 +139,7 @@ void VexaMakeImage::run() {
 
     u16 workingFolder;
     if (editor.exists()) {
-        u16 root = batch_env::AcceptedRoot(editor, lockedRoot(settings.get()));
+        u16 root = batch_env::AcceptedRoot(editor, shared_toggles::lockedRoot(&settings.get()));
         u16 document = root.empty() ? tex_path::backslashed(editor.GetDocumentPath()) : root;
         if (!document.empty()) workingFolder = tex_path::folderOf(document);
     }

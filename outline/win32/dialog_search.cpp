@@ -8,11 +8,10 @@
 #include "frame/win32/language.h"
 #include "frame/win32/open_document.h"
 #include "frame/win32/plugin_app.h"
-#include "frame/win32/shared_state.h"
+#include "frame/win32/shared_toggles.h"
 #include "frame/win32/window_editor.h"
 #include "lang/resource_ids.h"
 #include "mainwindow/win32/main_window.h"
-#include "make/root_file.h"
 #include "outline/win32/dialog_label_config.h"
 #include "outline/win32/redraw.h"
 #include "settings/setting.h"
@@ -86,8 +85,6 @@ RECT childRect(HWND parent, HWND child) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
-
-uint32_t requesterOf(HWND window) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)); }
 
 } // namespace
 
@@ -213,8 +210,7 @@ bool DialogSearch::scan() {
     CSetting* s = settings();
     if (!s || !host_) return false;
     try {
-        u16 locked = root_file::LockedRoot(*s, shared::state().rootLockOn != 0);
-        search_ = std::make_unique<CSearch>(*host_, *s, locked);
+        search_ = std::make_unique<CSearch>(*host_, *s, shared_toggles::lockedRoot(s));
     } catch (const std::bad_alloc&) {
         search_.reset();
         return false;
@@ -293,8 +289,7 @@ void DialogSearch::jump() {
         if (item->file < 0) return;
         // The host that shows the file finishes the jump when one of its
         // windows gets the focus; this window's owner must not take it.
-        jumps::setPending(target, requesterOf(owner()));
-        open_document::openFromList(editor(), wide::w(search_->files()[item->file].path));
+        open_document::openAndJump(editor(), search_->files()[item->file].path, target, jumps::requesterOf(owner()));
         return;
     }
     jumps::jumpIn(editor(), target, scannedFor_ ? std::optional<int32_t>(scannedFor_) : std::nullopt);

@@ -18,8 +18,6 @@ bool windowRect(HWND window, Rect& out) {
     return true;
 }
 
-uint32_t requesterOf(HWND window) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)); }
-
 constexpr UINT kQuietMove = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
 
 } // namespace
@@ -81,7 +79,7 @@ bool DialogSubCommon::takePendingJump() {
         SharedState& s = shared::state();
         // The owner's own request is for another host window: this one
         // got the focus only because the owner's sub-window was used.
-        if (s.pendingJumpKind == 0 || s.pendingJumpRequester == requesterOf(owner_)) return false;
+        if (s.pendingJumpKind == 0 || s.pendingJumpRequester == jumps::requesterOf(owner_)) return false;
         target = Position{s.pendingJumpX, s.pendingJumpY};
         s.pendingJumpKind = 0;
         s.pendingJumpX = -1;
