@@ -3,6 +3,7 @@
 #include "base/platform.h"
 #include "base/text_file.h"
 #include "make/dviout_paper.h"
+#include "make/line_file.h"
 #include "settings/setting.h"
 #include "settings/setting_keys.h"
 #include "support/paper_size_data.h"
@@ -68,14 +69,8 @@ bool ParseDocumentClass(u16view line, const CPaperSizeData& list, u16& value) {
 }
 
 bool FromText(u16view text, const CPaperSizeData& list, u16& value) {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find_first_of(u"\r\n", start);
-        u16view line = text.substr(start, end == u16view::npos ? u16view::npos : end - start);
+    for (const u16& line : line_file::splitLines(text))
         if (ParseDocumentClass(line, list, value)) return true;
-        if (end == u16view::npos) break;
-        start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
-    }
     value.clear();
     return false;
 }

@@ -1,5 +1,6 @@
 #include "frame/win32/language.h"
 #include "frame/win32/module.h"
+#include "frame/message_ids.h"
 
 #include "base/platform.h"
 #include "base/win32/wide.h"
@@ -107,6 +108,13 @@ const wchar_t* config(uint32_t id) { return text(g_loaded.config, id); }
 int messageBox(HWND owner, uint32_t textId, uint32_t captionId, UINT flags) {
     return MessageBoxW(owner, message(textId), message(captionId), flags);
 }
+
+bool ask(HWND owner, const wchar_t* text) {
+    return MessageBoxW(owner, text, message(msgid::CaptionQuestion), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
+           IDYES;
+}
+
+bool ask(HWND owner, uint32_t textId) { return ask(owner, message(textId)); }
 
 std::wstring settingsPath(HINSTANCE plugin) {
     std::wstring folder = languageFolder(plugin);

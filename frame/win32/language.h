@@ -34,6 +34,9 @@ const wchar_t* config(uint32_t id);
 
 // MessageBoxW with text and caption from the library.
 int messageBox(HWND owner, uint32_t textId, uint32_t captionId, UINT flags);
+// A question with Yes and No, No the default; true for Yes.
+bool ask(HWND owner, const wchar_t* text);
+bool ask(HWND owner, uint32_t textId);
 
 // "Vexa2Lang.ini" in the language folder, section [Language], key DLL.
 std::wstring settingsPath(HINSTANCE plugin);

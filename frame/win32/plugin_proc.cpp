@@ -55,10 +55,7 @@ LRESULT entry::plugInProc(HWND editor, UINT code, WPARAM wParam, LPARAM lParam) 
     case ProcVersion:
         return copyString(4, wParam, lParam);
     case ProcAsk:
-        return lang::messageBox(editor, msgid::AskYesNo, msgid::CaptionQuestion,
-                                MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES
-                   ? 1
-                   : 0;
+        return lang::ask(editor, msgid::AskYesNo) ? 1 : 0;
     case ProcBitmap:
         return plugin_rules::bitmapFor(static_cast<uint32_t>(wParam));
     case ProcCapability:

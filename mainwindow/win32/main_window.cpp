@@ -640,8 +640,7 @@ void MainWindow::onSysCommand(WPARAM wParam, LPARAM lParam) {
         SendMessageW(toolbar_, TB_CUSTOMIZE, 0, 0);
         break;
     case system_menu::DeleteSettings:
-        if (lang::messageBox(editor_, msgid::AskDeleteSettings, msgid::CaptionQuestion,
-                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
+        if (lang::ask(editor_, msgid::AskDeleteSettings)) {
             HWND owner = editor_;
             destroy();
             restartNotice(owner, true);
@@ -775,9 +774,7 @@ LRESULT MainWindow::onToolbarNotify(NMHDR* header) {
     }
     case TBN_BEGINADJUST: idle_ = false; return 0;
     case TBN_RESET:
-        if (lang::messageBox(handle(), msgid::AskResetToolbar, msgid::CaptionQuestion,
-                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
-            buildButtons(true);
+        if (lang::ask(handle(), msgid::AskResetToolbar)) buildButtons(true);
         return 0;
     case TBN_ENDADJUST: {
         if (CSetting* s = app::settings()) {

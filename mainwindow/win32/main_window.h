@@ -35,6 +35,9 @@ public:
     // Follows the host when it hands the thread another editor window.
     void rebind(HWND editor);
     HWND editor() const { return editor_; }
+    // What the toolbar's menus and dialogs belong to: this window, or the
+    // editor while it is closed.
+    HWND dialogOwner() const { return handle() ? handle() : editor_; }
     HINSTANCE plugin() const { return plugin_; }
 
     void setPluginIndex(int index) { pluginIndex_ = index; }

@@ -14,7 +14,6 @@ DialogFileDelete::DialogFileDelete(HWND owner, aux_files::Found& found, int32_t 
     if (rows_.empty()) return;   // an empty list ends the report at once, as OK
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    shown_ = true;
     result_ = create(nullptr, VEXA_LANG_DIALOG_FILE_DELETE, owner);
 }
 

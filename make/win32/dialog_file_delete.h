@@ -15,7 +15,6 @@ public:
 
     // IDOK, IDCANCEL, or -1 when the template could not be used.
     INT_PTR result() const { return result_; }
-    bool shown() const { return shown_; }
 
     INT_PTR onInitDialog() override;
     INT_PTR onCommand(WORD id, WORD code, HWND control) override;
@@ -24,5 +23,4 @@ private:
     aux_files::Found& found_;            // not owned: the caller's search result
     std::vector<aux_report::Row> rows_;
     INT_PTR result_ = IDOK;
-    bool shown_ = false;
 };

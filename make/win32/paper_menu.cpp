@@ -21,13 +21,6 @@ namespace {
 namespace keys = ini_keys::dviout;
 using paper_menu_model::Next;
 
-HWND ownerOf(MainWindow& window) { return window.handle() ? window.handle() : window.editor(); }
-
-bool ask(HWND owner, const std::wstring& text) {
-    return MessageBoxW(owner, text.c_str(), lang::message(msgid::CaptionQuestion),
-                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
-}
-
 HMENU makeMenu(const std::vector<paper_menu_model::Item>& items) {
     HMENU menu = CreatePopupMenu();
     if (!menu) return nullptr;
@@ -44,7 +37,7 @@ HMENU makeMenu(const std::vector<paper_menu_model::Item>& items) {
 }
 
 UINT track(MainWindow& window, HMENU menu, const RECT& button) {
-    HWND owner = ownerOf(window);
+    HWND owner = window.dialogOwner();
     // The window must be in front for the menu to close on a click outside.
     SetForegroundWindow(owner);
     return static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON,
@@ -58,7 +51,7 @@ void askDelete(HWND owner, DVIOUTPaper& papers, CSetting& settings) {
     std::wstring text = std::wstring(lang::message(msgid::AskDeleteItem)) + L"\n\n" +
                         lang::message(msgid::DeleteNameLabel) + wide::w(e.text) + L"\n" +
                         lang::message(msgid::DeleteValueLabel) + wide::w(e.value);
-    if (ask(owner, text)) paper_menu_model::removeCurrent(papers, settings);
+    if (lang::ask(owner, text.c_str())) paper_menu_model::removeCurrent(papers, settings);
 }
 
 } // namespace
@@ -66,7 +59,7 @@ void askDelete(HWND owner, DVIOUTPaper& papers, CSetting& settings) {
 void run(MainWindow& window, UINT choice) {
     CSetting* settings = app::settings();
     if (!settings || choice == 0) return;
-    HWND owner = ownerOf(window);
+    HWND owner = window.dialogOwner();
     DVIOUTPaper papers(*settings, wide::u(lang::message(msgid::PaperLandscape)));
     switch (paper_menu_model::choose(choice, papers, *settings)) {
     case Next::AddDialog: {
@@ -82,9 +75,7 @@ void run(MainWindow& window, UINT choice) {
     }
     case Next::AskDelete: askDelete(owner, papers, *settings); break;
     case Next::AskClear:
-        if (lang::messageBox(owner, msgid::AskClearList, msgid::CaptionQuestion,
-                             MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
-            papers.ClearEntries();
+        if (lang::ask(owner, msgid::AskClearList)) papers.ClearEntries();
         break;
     case Next::ShowHelp: showHelpTopic(window.plugin(), cfgid::HelpPaperSize); break;
     case Next::Done:

@@ -9,6 +9,7 @@
 #include "frame/win32/shared_toggles.h"
 #include "frame/win32/window_editor.h"
 #include "mainwindow/win32/main_window.h"
+#include "make/paper_menu_model.h"
 #include "make/root_file.h"
 #include "make/tex_path.h"
 #include "make/win32/dialog_root.h"
@@ -37,22 +38,9 @@ u16 documentPath(HWND editor) {
     return path.size() >= 4 ? path : u16();
 }
 
-// "(&1)\t" ... "(&9)\t", then "(&0)\t" for the tenth.
-std::wstring recentItemText(size_t index, const u16& path) {
-    wchar_t digit = index < 9 ? wchar_t(L'1' + index) : L'0';
-    return std::wstring(L"(&") + digit + L")\t" + wide::w(path);
-}
-
 void appendItem(HMENU menu, UINT id, uint32_t textId, bool enabled) {
     AppendMenuW(menu, MF_STRING | (enabled ? 0u : MF_GRAYED), id, lang::message(textId));
 }
-
-bool ask(HWND owner, const std::wstring& text) {
-    return MessageBoxW(owner, text.c_str(), lang::message(msgid::CaptionQuestion),
-                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
-}
-
-HWND ownerOf(MainWindow& window) { return window.handle() ? window.handle() : window.editor(); }
 
 // Promotes path (already checked) and switches the lock on.
 void lockTo(const u16& path) {
@@ -64,13 +52,13 @@ void lockTo(const u16& path) {
 }
 
 void lockWithDialog(MainWindow& window, root_form::Form form, bool automatic) {
-    DialogRootLock dialog(ownerOf(window), window.editor(), form, automatic);
+    DialogRootLock dialog(window.dialogOwner(), window.editor(), form, automatic);
     if (!dialog.accepted()) {
         setRootLock(root_lock::Mode::Refresh);
         return;
     }
     if (!root_file::IsTexFileName(dialog.chosen())) {
-        lang::messageBox(ownerOf(window), msgid::RootNotTexFile, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        lang::messageBox(window.dialogOwner(), msgid::RootNotTexFile, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
         setRootLock(root_lock::Mode::Refresh);
         return;
     }
@@ -97,7 +85,7 @@ HMENU buildLockMenu(HWND editor) {
             u16 path;
             roots.Get(static_cast<int32_t>(i), path);
             UINT flags = MF_STRING | (i == 0 && locked ? MF_CHECKED : 0u);
-            AppendMenuW(menu, flags, FirstRecent + i, recentItemText(i, path).c_str());
+            AppendMenuW(menu, flags, FirstRecent + i, wide::w(paper_menu_model::accelerator(i) + path));
         }
     }
     if (count) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -139,7 +127,7 @@ void runLockChoice(MainWindow& window, UINT item) {
             CRoot roots(*s);
             roots.Get(0, first);
         }
-        if (ask(ownerOf(window), std::wstring(lang::message(msgid::AskRemoveRoot)) + wide::w(first))) {
+        if (lang::ask(window.dialogOwner(), (std::wstring(lang::message(msgid::AskRemoveRoot)) + wide::w(first)).c_str())) {
             {
                 CRoot roots(*s);
                 roots.RemoveFirst();
@@ -152,7 +140,7 @@ void runLockChoice(MainWindow& window, UINT item) {
     }
     case LockMenuHelp: showHelpTopic(window.plugin(), cfgid::HelpRootFile); return;
     case ClearRoots:
-        if (ask(ownerOf(window), lang::message(msgid::AskClearList))) {
+        if (lang::ask(window.dialogOwner(), msgid::AskClearList)) {
             {
                 CRoot roots(*s);
                 roots.ClearAll();
@@ -171,7 +159,7 @@ void showLockMenu(MainWindow& window, const RECT& buttonScreen) {
     if (!menu) return;
     UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN |
                                                              TPM_LEFTBUTTON | TPM_NONOTIFY,
-                                                   buttonScreen.left, buttonScreen.bottom, 0, ownerOf(window),
+                                                   buttonScreen.left, buttonScreen.bottom, 0, window.dialogOwner(),
                                                    nullptr));
     DestroyMenu(menu);
     runLockChoice(window, chosen);
@@ -180,7 +168,7 @@ void showLockMenu(MainWindow& window, const RECT& buttonScreen) {
 void showRootDialog(MainWindow& window) {
     HWND editor = window.editor();
     if (!editor || !IsWindow(editor)) return;
-    DialogRoot dialog(ownerOf(window), editor);
+    DialogRoot dialog(window.dialogOwner(), editor);
     if (dialog.written()) SetFocus(editor);
 }
 

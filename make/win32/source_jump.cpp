@@ -1,8 +1,10 @@
 #include "make/win32/source_jump.h"
 
+#include "base/platform.h"
 #include "base/win32/wide.h"
 #include "frame/win32/module.h"
 #include "frame/win32/shared_toggles.h"
+#include "make/batch_env.h"
 #include "settings/setting.h"
 #include "settings/setting_keys.h"
 
@@ -11,21 +13,6 @@
 #include <vector>
 
 namespace source_jump {
-namespace {
-
-// Absent and empty are the same to the batch files.
-u16 environmentValue(const wchar_t* name) {
-    std::vector<wchar_t> buf(1024);
-    for (;;) {
-        DWORD n = GetEnvironmentVariableW(name, buf.data(), DWORD(buf.size()));
-        if (n == 0) return {};
-        if (n < buf.size()) return wide::u(buf.data(), n);
-        buf.resize(n + 1);
-    }
-}
-
-} // namespace
-
 int32_t SetSourceSpecialMode(PluginThreadContext& ctx, plugin_rules::ToggleRequest request) {
     return shared_toggles::apply(ctx, SharedToggle::Swap, request);
 }
@@ -37,21 +24,22 @@ inverse_search::Saved ProvideInverseSearchCommand(CSetting& settings) {
     inverse_search::Saved saved;
     int32_t mode = settings.readInt(keys::Section, keys::TeXEdit, inverse_search::DefaultMode);
     if (mode == int32_t(inverse_search::Mode::Leave)) return saved;
-    saved.previous = environmentValue(L"TEXEDIT");
+    // Absent and empty are the same to the batch files.
+    platform::getEnv(batch_env::InverseSearch, saved.previous);
     char16_t buffer[1024] = {};
     size_t n = settings.readString(keys::Section, keys::TeXEditParam, inverse_search::DefaultParam, buffer, 1024);
     u16 param(buffer, n);
     u16 program = wide::u(moduleFileName(nullptr).c_str());
     std::optional<u16> value = inverse_search::Provide(mode, saved.previous, program, param);
     if (!value || program.empty()) return saved;
-    saved.changed = SetEnvironmentVariableW(L"TEXEDIT", wide::w(*value)) != 0;
+    saved.changed = SetEnvironmentVariableW(wide::w(batch_env::InverseSearch), wide::w(*value)) != 0;
     return saved;
 }
 
 void RestoreInverseSearchCommand(const inverse_search::Saved& saved) {
     if (!saved.changed) return;
     std::optional<u16> value = inverse_search::RestoredValue(saved);
-    SetEnvironmentVariableW(L"TEXEDIT", value ? wide::w(*value) : nullptr);
+    SetEnvironmentVariableW(wide::w(batch_env::InverseSearch), value ? wide::w(*value) : nullptr);
 }
 
 bool ReadPreviewerSource(u16& value) {

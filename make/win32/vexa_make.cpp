@@ -54,12 +54,6 @@ private:
     CSetting* settings_;                 // not owned
 };
 
-u16 currentFolder() {
-    wchar_t buf[MAX_PATH * 2] = {};
-    DWORD n = GetCurrentDirectoryW(MAX_PATH * 2, buf);
-    return n && n < MAX_PATH * 2 ? wide::u(buf, n) : u16();
-}
-
 } // namespace
 
 VexaMake::VexaMake(HWND owner, HINSTANCE app, HWND editor, int32_t type, int32_t set,
@@ -143,7 +137,7 @@ void VexaMakeImage::run() {
         u16 document = root.empty() ? tex_path::backslashed(editor.GetDocumentPath()) : root;
         if (!document.empty()) workingFolder = tex_path::folderOf(document);
     }
-    if (workingFolder.empty()) workingFolder = currentFolder();
+    // Else the child starts in this process's current folder.
 
     if (pluginFolder.empty()) {
         warn(owner_, msgid::MakeNoPluginFolder);
@@ -156,7 +150,7 @@ void VexaMakeImage::run() {
         return;
     }
     publish(batch_env::ImageVariables(set_, image_, commandFile, pluginFolder, settings.get()));
-    u16 batch = batch_env::BatchFileFor(vexa_make::ImageType, folder, pluginFolder);
+    u16 batch = batch_env::BatchFileFor(batch_env::ImageType, folder, pluginFolder);
     if (!start(batch, workingFolder)) warn(owner_, msgid::MakeNotStarted);
 }
 
@@ -164,9 +158,9 @@ namespace vexa_make {
 
 void RunMake(HWND owner, HINSTANCE app, HWND editor, int32_t type, int32_t set, const DictionaryStore* dictionaries,
              u16view image) {
-    if (type < 1 || type > ImageType) return;
+    if (type < 1 || type > batch_env::ImageType) return;
     std::unique_ptr<Process> run;
-    if (type == ImageType) {
+    if (type == batch_env::ImageType) {
         auto image_run = std::make_unique<VexaMakeImage>(owner, app, editor, set, image);
         image_run->run();
         run = std::move(image_run);

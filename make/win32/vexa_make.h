@@ -48,7 +48,6 @@ private:
 };
 
 namespace vexa_make {
-constexpr int32_t ImageType = 10;
 // Runs type 1-10 and returns when its batch process has ended; other types
 // do nothing. dictionaries (may be null) hold the paper sizes; image is
 // used by type 10 only.
