@@ -26,9 +26,8 @@ public:
 
     HWND rebar() const { return rebar_; }
     UINT bandId() const { return bandId_; }
-    // The toolbar's button size the band was laid out for; the main
+    // The toolbar's button height the band was laid out for; the main
     // window's timer compares the toolbar's with it.
-    int buttonWidth() const { return buttonWidth_; }
     int buttonHeight() const { return buttonHeight_; }
     void recordButtonSize(int width, int height) {
         buttonWidth_ = width;

@@ -79,8 +79,7 @@ bool act(WindowEditor& editor, const jump_target::Decision& decision) {
 void run(MainWindow& window, const jump_target::Decision& decision) {
     HWND editorWindow = window.editor();
     if (!editorWindow || !IsWindow(editorWindow)) return;
-    PluginThreadContext* ctx = app::context();
-    if (ctx && &ctx->mainWindow != &window) ctx = nullptr;
+    PluginThreadContext* ctx = window.ownContext();
     if (ctx) jumps::pushReturn(*ctx);
     WindowEditor editor(editorWindow);
     bool done = act(editor, decision);

@@ -18,6 +18,7 @@
 #include "make/win32/root_commands.h"
 #include "make/win32/run_make.h"
 #include "mainwindow/command_dispatch.h"
+#include "mainwindow/command_ids.h"
 #include "mainwindow/comment_commands.h"
 #include "mainwindow/toolbar_layout.h"
 #include "mainwindow/toolbar_table.h"
@@ -143,7 +144,7 @@ PluginThreadContext* MainWindow::ownContext() const {
 void MainWindow::rememberFrame() {
     RECT f{};
     if (HWND frame = GetAncestor(editor_, GA_ROOT)) GetWindowRect(frame, &f);
-    frameCorner_ = POINT{f.left, f.top};
+    follower_.remember(f.left, f.top);
 }
 
 namespace {
@@ -155,10 +156,12 @@ void moveBy(HWND window, int dx, int dy) {
 } // namespace
 
 void MainWindow::frameMoved(bool mainFollows, bool subWindowsFollow) {
-    POINT before = frameCorner_;
-    rememberFrame();
-    if (!handle()) return;
-    int dx = frameCorner_.x - before.x, dy = frameCorner_.y - before.y;
+    RECT f{};
+    if (HWND frame = GetAncestor(editor_, GA_ROOT)) GetWindowRect(frame, &f);
+    // The hook passes no moves of a maximized frame on.
+    std::optional<subwindow_geometry::Offset> by = follower_.frameMoved(f.left, f.top, false);
+    if (!handle() || !by) return;
+    int dx = by->dx, dy = by->dy;
     if (dx == 0 && dy == 0) return;
     if (mainFollows && !rebar_.docked()) moveBy(handle(), dx, dy);
     if (!subWindowsFollow) return;
@@ -228,22 +231,16 @@ LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
     toolbar_ = toolbar::create(handle(), dock);
     if (!toolbar_) {
         lang::messageBox(editor_, msgid::ToolbarNotCreated, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
-        releaseAll();
-        uncount();
-        return -1;
+        return refuseCreation();
     }
     switch (toolbar::subclass(toolbar_, plugin_, &hostMenuOpen_)) {
     case toolbar::SubclassResult::Done: break;
     case toolbar::SubclassResult::NoProperty:
         lang::messageBox(editor_, PropertyFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
-        releaseAll();
-        uncount();
-        return -1;
+        return refuseCreation();
     case toolbar::SubclassResult::NoSubclass:
         lang::messageBox(editor_, SubclassFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
-        releaseAll();
-        uncount();
-        return -1;
+        return refuseCreation();
     }
     DWORD size = static_cast<DWORD>(SendMessageW(toolbar_, TB_GETBUTTONSIZE, 0, 0));
     columnWidth_ = placement::columnWidth(LOWORD(size), GetSystemMetrics(SM_CXFRAME));
@@ -251,9 +248,7 @@ LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
 
     if (!createDictionaries()) {
         lang::messageBox(editor_, msgid::DictionariesNotCreated, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
-        releaseAll();
-        uncount();
-        return -1;
+        return refuseCreation();
     }
 
     system_menu::edit(handle(), dock);
@@ -262,9 +257,7 @@ LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
         hooks_ = std::make_unique<MainWindowHooks>(*this);
         // A failure was reported by the hooks themselves.
         if (!hooks::install(*ctx, *hooks_)) {
-            releaseAll();
-            uncount();
-            return -1;
+            return refuseCreation();
         }
     }
 
@@ -286,9 +279,7 @@ LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
     SetTimer(handle(), TimerId, TimerMs, nullptr);
 
     if (!placeWindow(where)) {
-        releaseAll();
-        uncount();
-        return -1;
+        return refuseCreation();
     }
     rememberFrame();
     if (!dock) {
@@ -413,6 +404,12 @@ void MainWindow::releaseAll() {
     ready_ = idle_ = false;
     hostMenuOpen_ = false;
     foregroundIsMine_ = true;
+}
+
+LRESULT MainWindow::refuseCreation() {
+    releaseAll();
+    uncount();
+    return -1;
 }
 
 void MainWindow::uncount() {
@@ -558,7 +555,6 @@ void MainWindow::checkButtonHeight() {
     if (!rebar_.docked()) return;
     DWORD size = static_cast<DWORD>(SendMessageW(toolbar_, TB_GETBUTTONSIZE, 0, 0));
     if (!placement::buttonHeightChanged(rebar_.buttonHeight(), HIWORD(size))) return;
-    toolbar::build(toolbar_, {});
     rebar_.recordButtonSize(LOWORD(size), HIWORD(size));
     buildButtons(false);
     rebar_.refit();
@@ -756,8 +752,8 @@ LRESULT MainWindow::onToolbarNotify(NMHDR* header) {
         RECT button = drop->rcButton;
         MapWindowPoints(toolbar_, nullptr, reinterpret_cast<POINT*>(&button), 2);
         switch (drop->iItem) {
-        case 41051: paper_menu::show(*this, button); return TBDDRET_DEFAULT;
-        case 41123: root_commands::showLockMenu(*this, button); return TBDDRET_DEFAULT;
+        case cmd::TypesetPaperMenu: paper_menu::show(*this, button); return TBDDRET_DEFAULT;
+        case cmd::RootLock: root_commands::showLockMenu(*this, button); return TBDDRET_DEFAULT;
         default: return TBDDRET_NODEFAULT;  // the highlight menu comes with its dialog
         }
     }

@@ -9,6 +9,7 @@
 class PluginThreadContext;
 #include "mainwindow/placement.h"
 #include "mainwindow/win32/editor_rebar.h"
+#include "outline/subwindow_geometry.h"
 
 #include <cstdint>
 #include <memory>
@@ -39,6 +40,9 @@ public:
     // editor while it is closed.
     HWND dialogOwner() const { return handle() ? handle() : editor_; }
     HINSTANCE plugin() const { return plugin_; }
+    // The context of the thread whose main window this is; null for any
+    // other window object.
+    PluginThreadContext* ownContext() const;
 
     void setPluginIndex(int index) { pluginIndex_ = index; }
     int pluginIndex() const { return pluginIndex_; }
@@ -117,10 +121,11 @@ private:
     void checkButtonHeight();
     bool createDictionaries();
     void uncount();
+    // Undoes a creation that failed half-way; the result refuses WM_CREATE.
+    LRESULT refuseCreation();
     LRESULT onToolbarNotify(NMHDR* header);
     void rightClick(uint32_t command, POINT screen);
     void releaseAll();
-    PluginThreadContext* ownContext() const;
     void rememberFrame();
     void setStatus(const std::wstring& text) const;
 
@@ -144,7 +149,7 @@ private:
     std::unique_ptr<DialogModeless> outline_;  // owned: the outline window, while open
     std::vector<HWND> subWindows_;     // not owned: their objects close them; closed with us
     std::unique_ptr<DictionaryStore> dictionaries_;  // owned; set while the window is open
-    POINT frameCorner_{};              // host frame's top-left when last placed or moved
+    subwindow_geometry::FrameFollower follower_;  // host frame's corner when last placed or moved
     int32_t highlightGenerationSeen_ = 0;
     uint64_t enabled_ = 0;             // remembered states, see bit()
     uint64_t pressed_ = 0;
