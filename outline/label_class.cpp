@@ -27,6 +27,8 @@ constexpr std::array<ClassInfo, LabelPrefixes::Count> Classes{{
 }};
 } // namespace
 
+const char16_t* LabelPrefixes::settingKey(size_t cls) { return cls < Count ? Classes[cls].key : u""; }
+
 LabelPrefixes LabelPrefixes::defaults() {
     LabelPrefixes p;
     for (size_t i = 0; i < Count; ++i) p.prefix[i] = Classes[i].def;

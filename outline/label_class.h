@@ -15,6 +15,8 @@ struct LabelPrefixes {
     std::array<u16, Count> prefix;
 
     static LabelPrefixes defaults();
+    // The setting key ("Search" section) that holds a class's prefix.
+    static const char16_t* settingKey(size_t cls);
     // The kind bit of a label: the first prefix that the name begins with
     // (case-sensitive), else the other-label kind. An empty prefix matches
     // nothing: a cleared setting switches its class off rather than

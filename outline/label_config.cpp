@@ -8,11 +8,6 @@
 namespace label_config {
 namespace {
 namespace keys = ini_keys::search;
-
-// Setting key of each class, in LabelPrefixes order.
-constexpr std::array<const char16_t*, LabelPrefixes::Count> Keys{
-    keys::Equation, keys::Figure,        keys::Table,     keys::Item,         keys::Part,        keys::Chapter,
-    keys::SectionItem, keys::Subsection, keys::Subsubsection, keys::Paragraph, keys::Subparagraph};
 } // namespace
 
 LabelPrefixes read(CSetting& settings) {
@@ -29,7 +24,7 @@ bool write(CSetting& settings, const LabelPrefixes& prefixes) {
     settings.beginBatch();
     bool ok = true;
     for (size_t i = 0; i < LabelPrefixes::Count; ++i)
-        ok = settings.writeString(keys::Section, Keys[i], prefixes.prefix[i].c_str()) > 0 && ok;
+        ok = settings.writeString(keys::Section, LabelPrefixes::settingKey(i), prefixes.prefix[i].c_str()) > 0 && ok;
     return settings.endBatch() && ok;
 }
 

@@ -15,9 +15,6 @@ int32_t levelOf(int32_t k) {
     return -1;
 }
 
-// Heading images: odd for the current document, even for another file.
-int32_t headingImage(int32_t level, bool current) { return 2 * level + (current ? 1 : 2); }
-
 class Builder {
 public:
     Builder(const std::vector<OutlineItem>& items, const std::vector<OutlineFile>& files, Mode mode)
@@ -73,7 +70,7 @@ private:
         int32_t& above = last_[level - 1];
         if (above < 0) {
             int32_t parent = parentFor(level - 1);
-            above = add(parent, text::Placeholder, headingImage(level - 1, true));
+            above = add(parent, text::Placeholder, kind::imageIndex(1 << (level - 1), true));
         }
         return above;
     }
@@ -97,7 +94,7 @@ private:
     bool place(const OutlineItem& item, int32_t index) {
         const bool current = item.file == outline_file::Current;
         if (int32_t level = levelOf(item.kind); level >= 0) {
-            int32_t node = add(parentFor(level), 0, headingImage(level, current), item.name, index);
+            int32_t node = add(parentFor(level), 0, kind::imageIndex(item.kind, current), item.name, index);
             if (level < static_cast<int32_t>(last_.size())) last_[level] = node;
             for (size_t deeper = level + 1; deeper < last_.size(); ++deeper) last_[deeper] = -1;
             heading_ = node;

@@ -5,6 +5,7 @@
 #include "frame/win32/language.h"
 #include "lang/resource_ids.h"
 #include "outline/bib_item_rows.h"
+#include "outline/win32/redraw.h"
 
 #include <commctrl.h>
 
@@ -61,7 +62,7 @@ void DialogBibItemData::onSize(UINT type, int width, int height) {
 void DialogBibItemData::showEntry(const BibEntry& entry) {
     HWND l = list();
     if (!l) return;
-    SendMessageW(l, WM_SETREDRAW, FALSE, 0);
+    Redraw quiet(l);
     SendMessageW(l, LVM_DELETEALLITEMS, 0, 0);
     RECT client{};
     int width = GetClientRect(l, &client) ? client.right - client.left : 0;
@@ -70,6 +71,4 @@ void DialogBibItemData::showEntry(const BibEntry& entry) {
     std::vector<BibItemRow> rows = bib_item_rows::rows(entry, wide::u(lang::message(msgid::BibItemTypeRow)));
     for (size_t i = 0; i < rows.size(); ++i) addRow(l, static_cast<int>(i), rows[i]);
     SendMessageW(l, LVM_ENSUREVISIBLE, 0, FALSE);
-    SendMessageW(l, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(l, nullptr, TRUE);
 }

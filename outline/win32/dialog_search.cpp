@@ -11,6 +11,7 @@
 #include "frame/win32/shared_toggles.h"
 #include "frame/win32/window_editor.h"
 #include "lang/resource_ids.h"
+#include "mainwindow/command_ids.h"
 #include "mainwindow/win32/main_window.h"
 #include "outline/win32/dialog_label_config.h"
 #include "outline/win32/redraw.h"
@@ -23,7 +24,6 @@
 namespace {
 
 namespace keys = ini_keys::search;
-constexpr WORD OutlineCommand = 41042;   // the main window's button for this window
 constexpr int TemplateId = VEXA_LANG_DLG_OUTLINE;
 
 struct ToolButton {
@@ -161,7 +161,7 @@ void DialogSearch::onDestroy() {
         ClipCursor(nullptr);
         dragging_ = false;
     }
-    if (mainWindow_) mainWindow_->setCommandPressed(OutlineCommand, false);
+    if (mainWindow_) mainWindow_->setCommandPressed(cmd::OutlineWindow, false);
     if (toolbar_) DestroyWindow(toolbar_);
     toolbar_ = nullptr;
     // The tree still refers to the images and the snapshot's items until

@@ -2,13 +2,13 @@
 
 #include "frame/message_ids.h"
 #include "frame/win32/language.h"
+#include "mainwindow/command_ids.h"
 #include "mainwindow/win32/main_window.h"
 #include "outline/win32/dialog_search.h"
 
 namespace outline_commands {
 
 namespace {
-constexpr uint32_t OutlineCommand = 41042;
 
 DialogSearch* openWindow(MainWindow& window) {
     auto* outline = static_cast<DialogSearch*>(window.outlineSlot().get());
@@ -29,11 +29,11 @@ void toggle(MainWindow& window) {
         if (!outline->reported())
             lang::messageBox(window.editor(), msgid::OutlineNotCreated, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
         slot.reset();
-        window.setCommandPressed(OutlineCommand, false);
+        window.setCommandPressed(cmd::OutlineWindow, false);
         return;
     }
     ShowWindow(outline->handle(), SW_SHOW);
-    window.setCommandPressed(OutlineCommand, true);
+    window.setCommandPressed(cmd::OutlineWindow, true);
 }
 
 void documentClosed(MainWindow& window, int32_t document) {
