@@ -13,9 +13,6 @@ bool DiskFiles::read(u16view path, uint32_t limit, u16& text) {
     if (path.empty() || !platform::fileStamp(path, stamp)) return false;
     if (limit != 0 && stamp.size > limit) return false;
     std::string bytes;
-    // Room for the whole file up front, so reading it does not regrow the
-    // buffer (readFile keeps the capacity it is given).
-    if (stamp.size < (uint64_t{1} << 31)) bytes.reserve(static_cast<size_t>(stamp.size) + 1);
     if (!platform::readFile(path, bytes)) return false;
     if (limit != 0 && bytes.size() > limit) return false; // grew in between
     text = text_file::decode(bytes);

@@ -134,6 +134,10 @@ bool readFile(u16view path, std::string& bytes) {
     if (path.empty()) return false;
     FILE* f = std::fopen(nativePath(path).c_str(), "rb");
     if (!f) return false;
+    // Room for the whole file up front, so that reading does not regrow it.
+    struct stat st {};
+    if (fstat(fileno(f), &st) == 0 && st.st_size >= 0 && st.st_size < (off_t{1} << 31))
+        bytes.reserve(static_cast<size_t>(st.st_size) + 1);
     char buf[65536];
     size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);

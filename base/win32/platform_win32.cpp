@@ -63,6 +63,10 @@ bool readFile(u16view path, std::string& bytes) {
     HANDLE h = CreateFileW(w(u16(path)), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
+    // Room for the whole file up front, so that reading does not regrow it.
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(h, &size) && size.QuadPart < (LONGLONG{1} << 31))
+        bytes.reserve(static_cast<size_t>(size.QuadPart) + 1);
     bool ok = true;
     char buf[65536];
     for (;;) {
