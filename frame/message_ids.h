@@ -190,6 +190,8 @@ constexpr uint32_t OutlineTipRefresh = 0x1080020;
 constexpr uint32_t OutlineTipMenu = 0x1080021;        // 41135
 constexpr uint32_t OutlineAskRefresh = 0x1080022;
 constexpr uint32_t OutlinePlaceholder = 0x1080023;
+constexpr uint32_t OutlineIncompleteCaption = 0x1080024;   // the window's caption while parts are missing
+constexpr uint32_t OutlineIncompleteNotice = 0x1080025;    // the comment box then, with no entry selected
 } // namespace msgid
 namespace cfgid {
 constexpr uint32_t HelpOutline = 0x3000A;

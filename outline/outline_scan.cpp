@@ -196,10 +196,13 @@ void Scanner::command(Walk& w, size_t backslash) {
         w.mark = backslash;
         return;
     }
-    if ((word->action == Action::Include || word->action == Action::Bibliography) && w.depth >= MaxDepth)
-        return;
     u16view arg;
     if (!braceArgument(w.text, backslash, arg)) return;
+    if ((word->action == Action::Include || word->action == Action::Bibliography) && w.depth >= MaxDepth) {
+        // Not followed: what it names is missing from the lists.
+        out_.incomplete = true;
+        return;
+    }
 
     OutlineItem item;
     item.column = w.column;

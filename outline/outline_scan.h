@@ -35,7 +35,7 @@ struct Lists {
     std::vector<OutlineFile> files;
     std::vector<OutlineItem> items;
     std::vector<BibEntry> entries;
-    bool incomplete = false; // the budget ran out
+    bool incomplete = false; // the budget ran out, or an inclusion lay too deep to follow
 };
 
 struct Scope {

@@ -50,8 +50,9 @@ public:
     const u16& currentPath() const { return currentPath_; }
     const u16& rootDirectory() const { return rootDir_; }
     uint32_t limit() const { return limit_; }
-    // The scan stopped early because the document pulls itself in too
-    // often (see outline_scan::Budget); the lists hold what was found.
+    // Part of the document is missing from the lists: the scan ran out of
+    // its budget (see outline_scan::Budget) or met \input, \include or
+    // \bibliography at the depth limit. The lists hold what was found.
     bool incomplete() const { return lists_.incomplete; }
 
 private:

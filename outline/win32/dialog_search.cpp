@@ -108,6 +108,9 @@ INT_PTR DialogSearch::onInitDialog() {
     tree_ = item(TreeControl);
     depth_ = item(DepthBox);
     comment_ = item(CommentBox);
+    wchar_t caption[128] = {};
+    GetWindowTextW(handle(), caption, static_cast<int>(std::size(caption)));
+    caption_ = caption;
     if (!createToolbar()) {
         fail(msgid::OutlineToolbarFailed);
         return FALSE;
@@ -224,6 +227,9 @@ void DialogSearch::rebuild() {
     nodes_.clear();
     model_ = {};
     SetWindowTextW(comment_, L"");
+    // A partial outline must not pass for the whole document.
+    const bool incomplete = search_ && search_->incomplete();
+    SetWindowTextW(handle(), incomplete ? lang::message(msgid::OutlineIncompleteCaption) : caption_.c_str());
     if (!search_) return;
     auto mode = outline_tree::modeFromSetting(readSetting(keys::TreeMode, 0));
     model_ = outline_tree::build(search_->items(), search_->files(), mode);
@@ -247,6 +253,7 @@ void DialogSearch::rebuild() {
     if (model_.outcome == outline_tree::Outcome::FileTooDeep)
         lang::messageBox(handle(), msgid::OutlineFileTooDeep, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
     if (model_.selected >= 0 && nodes_[model_.selected]) TreeView_SelectItem(tree_, nodes_[model_.selected]);
+    showComment();
 }
 
 int32_t DialogSearch::chosenDepth() const {
@@ -278,7 +285,9 @@ const OutlineItem* DialogSearch::selectedItem() const {
 
 void DialogSearch::showComment() {
     const OutlineItem* item = selectedItem();
-    SetWindowTextW(comment_, item ? wide::w(item->text) : L"");
+    if (item) SetWindowTextW(comment_, wide::w(item->text));
+    else if (search_ && search_->incomplete()) SetWindowTextW(comment_, lang::message(msgid::OutlineIncompleteNotice));
+    else SetWindowTextW(comment_, L"");
 }
 
 void DialogSearch::jump() {
@@ -314,14 +323,10 @@ INT_PTR DialogSearch::onCommand(WORD id, WORD code, HWND control) {
     case Jump: jump(); return TRUE;
     case Refresh: {
         Redraw quiet(tree_);
-        if (!scan()) {
-            TreeView_DeleteAllItems(tree_);
-            nodes_.clear();
-            model_ = {};
+        const bool scanned = scan();
+        rebuild();   // without a snapshot: an empty tree
+        if (!scanned)
             lang::messageBox(handle(), msgid::OutlineScanFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
-            return TRUE;
-        }
-        rebuild();
         return TRUE;
     }
     case Menu: runMenu(); return TRUE;

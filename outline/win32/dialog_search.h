@@ -11,6 +11,7 @@
 #include "outline/win32/dialog_sub_common.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 #include <windows.h>
 #include <commctrl.h>
@@ -72,7 +73,7 @@ private:
     void jump();
     void runMenu();
     void layout();
-    void showComment();
+    void showComment();               // the entry's context, or the notice of a partial outline
     void fail(uint32_t message);      // tells the user, then closes
     const OutlineItem* selectedItem() const;
     int32_t chosenDepth() const;
@@ -85,6 +86,7 @@ private:
     int32_t openedFor_ = 0;                     // host document at opening
     int32_t scannedFor_ = 0;                    // host document at the last scan
     HWND tree_ = nullptr, depth_ = nullptr, comment_ = nullptr;   // not owned: the dialog's children
+    std::wstring caption_;                      // the template's caption, shown while the outline is whole
     HWND toolbar_ = nullptr;                    // owned: destroyed with the window
     HIMAGELIST treeImages_ = nullptr;           // owned: destroyed on closing
     HIMAGELIST toolbarImages_ = nullptr;        // owned: destroyed on closing

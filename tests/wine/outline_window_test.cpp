@@ -52,10 +52,11 @@ protected:
         ASSERT_TRUE(dir.write(u"main.tex", bytes));
         DeleteFileW(path(dir, kOpenedRecord).c_str());
     }
-    // The stand-in host showing main.tex, with the plug-in's window open.
-    EditorThread& openDocument() {
+    // The stand-in host showing a document (main.tex unless named), with
+    // the plug-in's window open.
+    EditorThread& openDocument(const wchar_t* name = L"main.tex") {
         EditorWindowOptions o;
-        o.path = path(dir, L"main.tex");
+        o.path = path(dir, name);
         o.show = SW_SHOWNOACTIVATE;
         editors.push_back(std::make_unique<EditorThread>(o));
         EXPECT_TRUE(editors.back()->started());
@@ -282,6 +283,48 @@ TEST_F(OutlineWindow, EntryOfAnotherFileLeavesAPendingJumpAndOpensTheFile) {
     EXPECT_EQ(commandLine.front(), L'"');
     EXPECT_EQ(folder, std::wstring(wide::w(dir.path())));
     clearPending();
+}
+
+// A document that includes itself is outlined as far as the depth limit
+// goes, and the window says that the outline is not the whole document
+// until a refresh finds one it can read in full.
+TEST_F(OutlineWindow, AnOutlineCutShortSaysSo) {
+    ASSERT_TRUE(dir.write(u"self.tex", "\\section{Loop}\r\n\\input{self}\r\n"));
+    load();
+    EditorThread& e = openDocument(L"self.tex");
+    click(e, OutlineCommand);
+    HWND window = outline(e);
+    ASSERT_NE(window, nullptr);
+    auto caption = [&] {
+        wchar_t buf[200] = {};
+        GetWindowTextW(window, buf, 200);
+        return std::wstring(buf);
+    };
+    auto comment = [&] {
+        wchar_t buf[600] = {};
+        GetWindowTextW(GetDlgItem(window, 1201), buf, 600);
+        return std::wstring(buf);
+    };
+    HWND tree = GetDlgItem(window, TreeControl);
+    // Eleven copies: the document and ten nested inclusions of it.
+    HTREEITEM file = find(tree, nullptr, L"self.tex");
+    int nested = 0;
+    for (; file; file = find(tree, file, L"self.tex")) ++nested;
+    EXPECT_EQ(nested, 11);
+    EXPECT_EQ(caption(), englishMessage(msgid::OutlineIncompleteCaption));
+    EXPECT_EQ(comment(), englishMessage(msgid::OutlineIncompleteNotice));   // the document node is selected
+    // An entry shows its own context; a group node the notice again.
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(find(tree, nullptr, L"Loop")));
+    EXPECT_EQ(comment().rfind(L"\\section{Loop}", 0), 0u);
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(TreeView_GetRoot(tree)));
+    EXPECT_EQ(comment(), englishMessage(msgid::OutlineIncompleteNotice));
+
+    // Without the inclusion the refreshed outline is whole again.
+    on(e, [&](EditorView& v) { v.document().model.setText(u"\\section{Loop}\r\n"); });
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(41080, BN_CLICKED), 0);
+    EXPECT_EQ(caption(), L"Outline");
+    EXPECT_EQ(comment(), L"");
+    EXPECT_EQ(children(tree, find(tree, nullptr, L"self.tex")).size(), 0u);
 }
 
 // Keys pressed while the focus is in the window reach it through the

@@ -1,5 +1,6 @@
 #include "outline/search.h"
 
+#include "base/str.h"
 #include "tests/core/outline/memory_files.h"
 #include "tests/support/memory_editor.h"
 
@@ -306,16 +307,44 @@ TEST(OutlineScan, ASelfIncludingDocumentStopsAtDepthTen) {
     // \bibliography is followed below depth 10 only; the database is read once.
     EXPECT_EQ(s.entries().size(), 10u);
     EXPECT_EQ(doc.files.reads, std::vector<u16>{u"C:\\doc\\refs.bib"});
-    EXPECT_FALSE(s.incomplete());
+    // What the deepest copy names was not followed: the outline says so.
+    EXPECT_TRUE(s.incomplete());
+}
+
+// A chain of files ten deep is read in full; the depth limit makes the
+// outline incomplete only when the deepest file names something to follow.
+TEST(OutlineScan, OnlyAnInclusionLeftUnfollowedAtTheDepthLimitMakesTheOutlineIncomplete) {
+    struct Case {
+        const char16_t* deepest; // the text of f10.tex
+        bool incomplete;
+    };
+    const Case cases[] = {
+        {u"\\section{End}", false},
+        {u"\\input{never closed", false}, // abandoned: nothing was named
+        {u"\\input{more}", true},
+        {u"\\include{more}", true},
+        {u"\\bibliography{refs}", true},
+    };
+    for (const Case& c : cases) {
+        Doc doc(u"\\input{f1}");
+        for (int i = 1; i < 10; ++i)
+            doc.files.add(u"C:\\doc\\f" + str::fromInt(i) + u".tex", u"\\input{f" + str::fromInt(i + 1) + u"}");
+        doc.files.add(u"C:\\doc\\f10.tex", c.deepest);
+        CSearch s = doc.scan();
+        ASSERT_EQ(s.files().size(), 11u) << str::toUtf8(c.deepest);
+        EXPECT_EQ(s.files().back().depth, 10);
+        EXPECT_EQ(s.incomplete(), c.incomplete) << str::toUtf8(c.deepest);
+    }
 }
 
 TEST(OutlineScan, RunawayInclusionEndsWithinTheBudget) {
     Doc doc(u"\\input{main}\\input{main}\\label{x}");
-    // 2^10 inclusions at the deepest level: finished in full with the
-    // normal budget...
+    // 2^10 inclusions at the deepest level: every file down to the depth
+    // limit is read with the normal budget (the limit alone leaves the
+    // outline incomplete)...
     CSearch full = doc.scan();
-    EXPECT_FALSE(full.incomplete());
     EXPECT_EQ(full.files().size(), 2047u); // 2^11 - 1
+    EXPECT_EQ(count(full, kind::Labels), 2047u);
 
     // ...and cut short, saying so, with a small one.
     CSearch cut(doc.editor, doc.settings, u"", doc.files, {1000, 1u << 19});
