@@ -1,6 +1,8 @@
-// Window messages the plug-in sends to the host editor window, and the
-// binary records they carry. Shared by the plug-in, the stand-in host and
-// the tests, so all three agree on every number.
+// The numbers of the host editor interface: the window messages the
+// plug-in sends to the editor window, the binary records they carry, and
+// the event bits the host passes to OnEvents. Shared by the plug-in, the
+// stand-in host and the tests, so all three agree on every number; one
+// native test pins each of them to the host's documented value.
 #pragma once
 #include <cstdint>
 
@@ -61,9 +63,6 @@ enum : int32_t {
 };
 constexpr uint32_t SearchHighlightCommand = 802; // wParam of RunHostCommandWithText
 
-// Position kinds.
-enum : uint32_t { KindView = 0, KindLogical = 2 };
-
 // The request record of GetLineText.
 struct LineTextRequest {
     uint32_t cch;  // buffer size in characters; 0 asks for the length
@@ -73,3 +72,18 @@ struct LineTextRequest {
 static_assert(sizeof(LineTextRequest) == 12, "three 32-bit fields");
 
 } // namespace hostmsg
+
+// Event bits of OnEvents.
+namespace plugin_event {
+enum : uint32_t {
+    Idle = 0x40,
+    PluginIndex = 0x400,        // LOWORD(lParam): the plug-in's index
+    Closing = 0x800,            // the editor window closes
+    DocumentOpened = 0x2000,
+    Activated = 0x8000,         // window activated or document changed
+    PluginIndexAlt = 0x10000,
+    ClosingAlt = 0x20000,
+    DocumentSwitched = 0x40000,
+    DocumentClosed = 0x100000,  // lParam: handle of the closed document
+};
+} // namespace plugin_event

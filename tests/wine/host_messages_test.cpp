@@ -1,6 +1,8 @@
 // The host editor window answers every message of the plug-in's contract;
 // driven in-process through WindowEditor (the plug-in's own sender) and,
-// where the raw form matters, through SendMessageW.
+// where the raw form matters, through SendMessageW. Both sides take their
+// numbers from frame/host_messages.h; the numbers themselves are pinned by
+// the native test of that header.
 #include "frame/host_messages.h"
 #include "frame/win32/window_editor.h"
 #include "host/editor_thread.h"
