@@ -11,21 +11,16 @@
 #include <cstdint>
 
 namespace {
-
 struct Pinned {
     const char* name;
     uint64_t value;     // as the code has it
     uint64_t expected;  // as the host documents it
 };
-
-void expectPinned(const Pinned* rows, size_t count) {
-    for (size_t i = 0; i < count; ++i) EXPECT_EQ(rows[i].value, rows[i].expected) << rows[i].name;
-}
-
 } // namespace
 
-TEST(HostInterfaceNumbers, EditorMessages) {
+TEST(HostInterfaceNumbers, EveryNumberIsTheDocumentedOne) {
     const Pinned rows[] = {
+        // editor messages
         {"GetHostSetting", hostmsg::GetHostSetting, 2049},
         {"RefreshPluginState", hostmsg::RefreshPluginState, 2050},
         {"GetLineCount", hostmsg::GetLineCount, 2052},
@@ -47,12 +42,7 @@ TEST(HostInterfaceNumbers, EditorMessages) {
         {"RunHostCommandWithText", hostmsg::RunHostCommandWithText, 2101},
         {"SetStatusText", hostmsg::SetStatusText, 2104},
         {"GetDocumentInfo", hostmsg::GetDocumentInfo, 2106},
-    };
-    expectPinned(rows, std::size(rows));
-}
-
-TEST(HostInterfaceNumbers, DocumentInfoSubCodesSettingsAndCommands) {
-    const Pinned rows[] = {
+        // GetDocumentInfo sub-codes and the path buffer
         {"DocPath", hostmsg::DocPath, 280},
         {"DocPathCapacity", hostmsg::DocPathCapacity, 262},
         {"DocFocusOnClose", hostmsg::DocFocusOnClose, 298},
@@ -61,9 +51,11 @@ TEST(HostInterfaceNumbers, DocumentInfoSubCodesSettingsAndCommands) {
         {"DocIndexOfHandle", hostmsg::DocIndexOfHandle, 303},
         {"DocActiveIndex", hostmsg::DocActiveIndex, 306},
         {"DocActivate", hostmsg::DocActivate, 307},
+        // host settings
         {"SettingReadOnly", hostmsg::SettingReadOnly, 4142},
         {"SettingBandTitle", hostmsg::SettingBandTitle, 4340},
         {"SettingMultiDocument", hostmsg::SettingMultiDocument, 4342},
+        // host commands
         {"CmdSave", hostmsg::CmdSave, 4099},
         {"CmdDeleteForward", hostmsg::CmdDeleteForward, 4135},
         {"CmdSelectAll", hostmsg::CmdSelectAll, 4136},
@@ -72,14 +64,10 @@ TEST(HostInterfaceNumbers, DocumentInfoSubCodesSettingsAndCommands) {
         {"CmdDeleteLine", hostmsg::CmdDeleteLine, 4190},
         {"CmdClearHighlight", hostmsg::CmdClearHighlight, 4206},
         {"SearchHighlightCommand", hostmsg::SearchHighlightCommand, 802},
+        // position kinds
         {"PosKind::View", static_cast<uint64_t>(PosKind::View), 0},
         {"PosKind::Logical", static_cast<uint64_t>(PosKind::Logical), 2},
-    };
-    expectPinned(rows, std::size(rows));
-}
-
-TEST(HostInterfaceNumbers, EventBits) {
-    const Pinned rows[] = {
+        // OnEvents bits
         {"Idle", plugin_event::Idle, 0x40},
         {"PluginIndex", plugin_event::PluginIndex, 0x400},
         {"Closing", plugin_event::Closing, 0x800},
@@ -90,7 +78,7 @@ TEST(HostInterfaceNumbers, EventBits) {
         {"DocumentSwitched", plugin_event::DocumentSwitched, 0x40000},
         {"DocumentClosed", plugin_event::DocumentClosed, 0x100000},
     };
-    expectPinned(rows, std::size(rows));
+    for (const Pinned& row : rows) EXPECT_EQ(row.value, row.expected) << row.name;
 }
 
 // The records are passed to the host by address and read there as the
