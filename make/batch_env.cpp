@@ -29,11 +29,17 @@ u16 AcceptedRoot(HostEditor& editor, u16view lockedRoot) {
     return absolute;
 }
 
-u16 RootForRun(HostEditor& editor, u16view lockedRoot) {
+RunRoot RootForRun(HostEditor& editor, u16view lockedRoot) {
     u16 root = AcceptedRoot(editor, lockedRoot);
-    if (!root.empty()) return root;
+    if (!root.empty()) return {root, true};
     u16 document = editor.GetDocumentPath();
-    return root_file::IsTexFileName(document) ? document : u16();
+    if (root_file::IsTexFileName(document)) return {document, false};
+    return {};
+}
+
+u16 ImageWorkingFolder(HostEditor& editor, u16view lockedRoot) {
+    u16 root = AcceptedRoot(editor, lockedRoot);
+    return tex_path::folderOf(root.empty() ? tex_path::backslashed(editor.GetDocumentPath()) : root);
 }
 
 int32_t NormalSet(int32_t set) { return set == 1 ? 1 : 2; }

@@ -24,12 +24,20 @@ constexpr const char16_t* Dispatcher = u"Vexa2.bat";
 constexpr const char16_t* UserBatch = u"Vexa2Usr.bat";
 constexpr const char16_t* InverseSearch = u"TEXEDIT";
 
-// The root a run works on: the resolved root when it passes the file-name
-// test and exists as a file, else the document itself when its name is
-// acceptable, else empty (the run is refused).
-u16 RootForRun(HostEditor& editor, u16view lockedRoot);
+// The root a typesetting run works on: the resolved root when it passes
+// the file-name test and exists as a file, else the document itself when
+// its name is acceptable, else none (the run is refused).
+struct RunRoot {
+    u16 file;              // empty: no root, the run is refused
+    bool separate = false; // the resolved root, not the document itself
+};
+RunRoot RootForRun(HostEditor& editor, u16view lockedRoot);
 // Only a resolved root that exists; empty when there is none.
 u16 AcceptedRoot(HostEditor& editor, u16view lockedRoot);
+// Where an image conversion runs: the accepted root's folder, else the
+// document's folder whatever its name, else empty (a document never saved:
+// the caller's own current folder).
+u16 ImageWorkingFolder(HostEditor& editor, u16view lockedRoot);
 
 // 1 stays 1, everything else is 2.
 int32_t NormalSet(int32_t set);

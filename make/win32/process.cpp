@@ -1,6 +1,8 @@
 #include "make/win32/process.h"
 
+#include "base/platform.h"
 #include "base/win32/wide.h"
+#include "make/batch_start.h"
 
 Process::~Process() { closeHandle(); }
 
@@ -13,10 +15,26 @@ void Process::closeHandle() {
 
 bool Process::IsRunning() const { return process_ && WaitForSingleObject(process_, 1) == WAIT_TIMEOUT; }
 
+namespace {
+u16 systemFolder() {
+    wchar_t buf[MAX_PATH] = {};
+    UINT n = GetSystemDirectoryW(buf, MAX_PATH);
+    return n && n < MAX_PATH ? wide::u(buf, n) : u16();
+}
+} // namespace
+
 bool Process::start(u16view batchFile, u16view workingFolder) {
     if (IsRunning()) return false;
     closeHandle();
-    u16 application(batchFile), folder(workingFolder);
+    // The interpreter is named in full and given the whole command line:
+    // a batch file named alone reaches it in quotes that it drops when the
+    // path holds parentheses.
+    u16 comSpec;
+    platform::getEnv(u"ComSpec", comSpec);
+    u16 interpreter = batch_start::Interpreter(systemFolder(), comSpec);
+    u16 commandLine = batch_start::CommandLine(interpreter, batchFile);
+    if (commandLine.empty()) return false;
+    u16 folder(workingFolder);
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW | STARTF_USEPOSITION;
@@ -24,7 +42,8 @@ bool Process::start(u16view batchFile, u16view workingFolder) {
     si.dwX = 0;
     si.dwY = 0;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(wide::w(application), nullptr, nullptr, nullptr, FALSE,
+    // The command line buffer must be writable: the call may change it.
+    if (!CreateProcessW(wide::w(interpreter), wide::w(commandLine.data()), nullptr, nullptr, FALSE,
                         CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, nullptr,
                         folder.empty() ? nullptr : wide::w(folder), &si, &pi))
         return false;

@@ -17,9 +17,10 @@ public:
 
     // A child is held and has not ended within 1 ms.
     bool IsRunning() const;
-    // Starts batchFile in a new console with this process's environment,
-    // in workingFolder, shown at the top left of the screen. Refused while
-    // a child still runs.
+    // Starts batchFile through the command interpreter in a new console,
+    // with this process's environment, in workingFolder (this process's
+    // own when empty), shown at the top left of the screen. Refused while
+    // a child still runs or when the path cannot be quoted.
     bool start(u16view batchFile, u16view workingFolder);
 
 protected:

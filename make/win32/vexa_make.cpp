@@ -11,7 +11,6 @@
 #include "make/batch_env.h"
 #include "make/command_file.h"
 #include "make/paper_size.h"
-#include "make/root_file.h"
 #include "make/tex_path.h"
 #include "make/win32/aux_delete.h"
 #include "make/win32/source_jump.h"
@@ -74,13 +73,8 @@ void VexaMake::run() {
 
     u16 pluginFolder = wide::u(lang::pluginFolder(app_).c_str());
     RunSettings settings(pluginFolder);
-    // A separate root decides the paper from its file; without one the
-    // document's own lines do.
-    u16 separateRoot = batch_env::AcceptedRoot(editor, shared_toggles::lockedRoot(&settings.get()));
-    u16 root = !separateRoot.empty()             ? separateRoot
-               : root_file::IsTexFileName(document) ? document
-                                                  : u16();
-    if (root.empty()) {
+    batch_env::RunRoot root = batch_env::RootForRun(editor, shared_toggles::lockedRoot(&settings.get()));
+    if (root.file.empty()) {
         warn(owner_, msgid::MakeNoTeXFile);
         return;
     }
@@ -90,14 +84,17 @@ void VexaMake::run() {
     }
 
     batch_env::MakeInput in;
-    in.root = root;
+    in.root = root.file;
     in.document = document;
     in.type = type_;
     in.set = set_;
     in.newlySaved = newlySaved;
     in.caretLine = editor.GetCaretPos(PosKind::Logical).y;
     CPaperSizeData papers(dictionaries_);
-    in.paperSize = paper_size::DeterminePaperSize(editor, separateRoot, settings.get(), papers);
+    // A separate root decides the paper from its file; without one the
+    // document's own lines do.
+    in.paperSize =
+        paper_size::DeterminePaperSize(editor, root.separate ? u16view(root.file) : u16view(), settings.get(), papers);
     publish(batch_env::MakeVariables(in, settings.get()));
     texedit_ = source_jump::ProvideInverseSearchCommand(settings.get());
 
@@ -110,7 +107,7 @@ void VexaMake::run() {
     publish(batch_env::CommandVariables(commandFile, pluginFolder));
 
     u16 batch = batch_env::BatchFileFor(type_, folder, pluginFolder);
-    if (!start(batch, tex_path::folderOf(root))) warn(owner_, msgid::MakeNotStarted);
+    if (!start(batch, tex_path::folderOf(root.file))) warn(owner_, msgid::MakeNotStarted);
 }
 
 void VexaMake::release() {
@@ -131,13 +128,10 @@ void VexaMakeImage::run() {
     u16 pluginFolder = wide::u(lang::pluginFolder(app_).c_str());
     RunSettings settings(pluginFolder);
 
+    // Empty: the child starts in this process's current folder.
     u16 workingFolder;
-    if (editor.exists()) {
-        u16 root = batch_env::AcceptedRoot(editor, shared_toggles::lockedRoot(&settings.get()));
-        u16 document = root.empty() ? tex_path::backslashed(editor.GetDocumentPath()) : root;
-        if (!document.empty()) workingFolder = tex_path::folderOf(document);
-    }
-    // Else the child starts in this process's current folder.
+    if (editor.exists())
+        workingFolder = batch_env::ImageWorkingFolder(editor, shared_toggles::lockedRoot(&settings.get()));
 
     if (pluginFolder.empty()) {
         warn(owner_, msgid::MakeNoPluginFolder);

@@ -1,5 +1,6 @@
 // Reading what tests/wine/helpers/batch_recorder wrote: one block per call,
-// "call<TAB>cwd<TAB>args...", then "env<TAB>Name=Value" lines, then "end".
+// "call<TAB>cwd<TAB>args...", "parent<TAB>program<TAB>command line", then
+// "env<TAB>Name=Value" lines, then "end".
 #pragma once
 #include "base/str.h"
 #include "base/text.h"
@@ -15,6 +16,9 @@ struct Call {
     u16 cwd;
     std::vector<u16> args;
     std::map<u16, u16> env;
+    // The process that started the tool: the batch file's interpreter.
+    u16 parentProgram;
+    u16 parentCommandLine;
     // The first argument that is not the recorder's own "-y=" option: the
     // label the command file gave the step.
     u16 label() const {
@@ -43,6 +47,9 @@ inline std::vector<Call> parse(const std::string& text) {
             calls.emplace_back();
             calls.back().cwd = fields.size() > 1 ? fields[1] : u16();
             calls.back().args.assign(fields.begin() + std::min<size_t>(2, fields.size()), fields.end());
+        } else if (fields[0] == u"parent" && fields.size() > 2 && !calls.empty()) {
+            calls.back().parentProgram = fields[1];
+            calls.back().parentCommandLine = fields[2];
         } else if (fields[0] == u"env" && fields.size() > 1 && !calls.empty()) {
             size_t eq = fields[1].find(u'=', 1);
             calls.back().env[fields[1].substr(0, eq)] = eq == u16::npos ? u16() : fields[1].substr(eq + 1);

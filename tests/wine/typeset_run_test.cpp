@@ -113,6 +113,27 @@ protected:
         on(e, [&](EditorView&) { SendMessageW(mainWindow(e), WM_COMMAND, id, 0); });
     }
 
+    // Lays the plug-in as set up so far (library, language folder, batch
+    // files, command file, settings) out again in dir\\sub and loads it from
+    // there; returns that folder.
+    u16 loadFrom(u16view sub) {
+        u16 home = dir.path();
+        for (size_t from = 0; from <= sub.size();) {
+            size_t to = std::min(sub.find(u'\\', from), sub.size());
+            home += u"\\" + u16(sub.substr(from, to - from));
+            from = to + 1;
+            EXPECT_TRUE(CreateDirectoryW(w(home), nullptr)) << str::toUtf8(home);
+        }
+        EXPECT_TRUE(CreateDirectoryW(w(home + u"\\Vexa2Lang"), nullptr));
+        for (u16view f : {u"vexa2.dll", u"Vexa2.ini", u"Vexa2.bat", u"Vexa2cmd.bat", u"Vexa2Usr.bat",
+                          u"Vexa2Lang\\Vexa2EN.dll", u"Vexa2Lang\\Vexa2Lang.ini"})
+            EXPECT_TRUE(CopyFileW(w(dir.file(f)), w(home + u"\\" + u16(f)), FALSE)) << str::toUtf8(f);
+        EXPECT_TRUE(loader.load(w(home + u"\\vexa2.dll")));
+        shared = sharedSection(loader.module());
+        EXPECT_NE(shared, nullptr);
+        return home;
+    }
+
     std::vector<Call> calls() { return batch_record::parse(dir.read(u"record.txt")); }
     void resetRecord() { platform::deleteFile(record_); }
 
@@ -163,6 +184,36 @@ TEST_F(TypesetRun, ChildFileTypesetsItsRootInTheRootFolderWithEveryVariable) {
     for (u16view inj : {u"inj1", u"inj2"})
         for (const u16& where : {folder_, dir.path(), folder_ + u"\\chap"})
             EXPECT_FALSE(platform::isDirectory(where + u"\\" + u16(inj))) << str::toUtf8(where);
+}
+
+// 32-bit hosts keep their plug-ins below "Program Files (x86)": the batch
+// file starts from a folder whose name has spaces and parentheses, for a
+// root in such a folder too.
+TEST_F(TypesetRun, PluginFolderWithParenthesesStartsTheDispatcher) {
+    makeDocument(u"my paper (v2)", u"paper(v2)");
+    const u16 home = loadFrom(u"Program Files (x86)\\Vexa 2 (test)");
+    ASSERT_FALSE(HasFailure());
+    EditorThread& e = open(child_, 0);
+    Watcher watcher; // a failed start shows a warning
+    typeset(e);
+    watcher.stop();
+    EXPECT_TRUE(watcher.seen().empty()) << "warned: the batch file did not start";
+
+    std::vector<Call> got = calls();
+    ASSERT_EQ(got.size(), 1u) << dir.read(u"record.txt");
+    const Call& c = got[0];
+    EXPECT_TRUE(str::equalsNoCase(c.cwd, folder_)) << str::toUtf8(c.cwd);
+    EXPECT_EQ(c.args, (std::vector<u16>{u"tex1", u"paper(v2).tex"}));
+    EXPECT_EQ(c.env.count(u"Vexa2_DLLPath") ? c.env.at(u"Vexa2_DLLPath") : u16(), home);
+    EXPECT_EQ(c.env.count(u"Vexa2_cmd") ? c.env.at(u"Vexa2_cmd") : u16(), home + u"\\Vexa2cmd.bat");
+    EXPECT_EQ(c.env.count(u"Vexa2_CFPath") ? c.env.at(u"Vexa2_CFPath") : u16(), folder_);
+    // The interpreter from the system folder, with the whole line spelt out
+    // rather than left to the batch file's name alone.
+    wchar_t system[MAX_PATH] = {};
+    UINT n = GetSystemDirectoryW(system, MAX_PATH);
+    const u16 cmd = wide::u(system, n) + u"\\cmd.exe";
+    EXPECT_TRUE(str::equalsNoCase(c.parentProgram, cmd)) << str::toUtf8(c.parentProgram);
+    EXPECT_EQ(c.parentCommandLine, u"\"" + cmd + u"\" /s /c \"\"" + home + u"\\Vexa2.bat\"\"");
 }
 
 TEST_F(TypesetRun, SourceSpecialModeRunsTheSecondSetAndRightClickTheOther) {

@@ -1,6 +1,8 @@
 #include "make/batch_env.h"
 
+#include "base/str.h"
 #include "settings/setting.h"
+#include "make/tex_path.h"
 #include "settings/setting_keys.h"
 #include "tests/support/memory_editor.h"
 #include "tests/support/temp_dir.h"
@@ -65,19 +67,50 @@ TEST(BatchEnv, TheRunTakesAnExistingRootElseAnAcceptableDocument) {
     dir.write(u"ch1.tex", "");
     MemoryEditor ed(u"%Root main.tex");
     ed.setPath(dir.file(u"ch1.tex"));
-    u16 root = batch_env::RootForRun(ed, u"");
-    EXPECT_TRUE(root.ends_with(u"main.tex"));
-    EXPECT_NE(root, dir.file(u"ch1.tex"));
+    batch_env::RunRoot root = batch_env::RootForRun(ed, u"");
+    EXPECT_EQ(root.file, tex_path::backslashed(dir.file(u"main.tex")));
+    EXPECT_TRUE(root.separate); // its own file decides the paper
 
     MemoryEditor missing(u"%Root gone.tex");
     missing.setPath(dir.file(u"ch1.tex"));
     EXPECT_EQ(batch_env::AcceptedRoot(missing, u""), u"");
-    EXPECT_EQ(batch_env::RootForRun(missing, u""), dir.file(u"ch1.tex"));
+    root = batch_env::RootForRun(missing, u"");
+    EXPECT_EQ(root.file, dir.file(u"ch1.tex"));
+    EXPECT_FALSE(root.separate);
 
     dir.makeFolder(u"dir.tex");
     MemoryEditor folder(u"%Root dir.tex");
     folder.setPath(dir.file(u"my file.tex"));
-    EXPECT_EQ(batch_env::RootForRun(folder, u""), u""); // neither a root nor an acceptable name
+    EXPECT_EQ(batch_env::RootForRun(folder, u"").file, u""); // neither a root nor an acceptable name
+}
+
+// Unlike typesetting, an image conversion needs no acceptable name: it only
+// needs a folder to run in.
+TEST(BatchEnv, ImageConversionRunsInTheRootFolderElseTheDocumentFolder) {
+    TempDir dir;
+    auto at = [&](u16view name) { return tex_path::backslashed(dir.file(name)); };
+    dir.makeFolder(u"paper");
+    dir.makeFolder(u"paper/chap");
+    dir.write(u"paper/main.tex", "\\begin{document}");
+    struct Case {
+        u16 firstLine;
+        u16 document;
+        u16 folder;
+    } cases[] = {
+        {u"%Root ../main.tex", dir.file(u"paper/chap/ch1.tex"), at(u"paper")},
+        {u"%Root ../gone.tex", dir.file(u"paper/chap/ch1.tex"), at(u"paper/chap")},
+        {u"no root", dir.file(u"paper/chap/my figures.txt"), at(u"paper/chap")},
+        {u"no root", u"", u""},
+    };
+    for (const Case& c : cases) {
+        MemoryEditor ed(c.firstLine);
+        ed.setPath(c.document);
+        EXPECT_EQ(batch_env::ImageWorkingFolder(ed, u""), c.folder) << str::toUtf8(c.document);
+    }
+    // A locked root wins over the document's own line.
+    MemoryEditor locked(u"%Root ../gone.tex");
+    locked.setPath(dir.file(u"paper/chap/ch1.tex"));
+    EXPECT_EQ(batch_env::ImageWorkingFolder(locked, dir.file(u"paper/main.tex")), at(u"paper"));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // its working folder, its arguments and the Vexa2 variables it sees to the
 // file named by VEXA_RECORD, as UTF-8, one block per call:
 //   call <TAB> cwd <TAB> arg1 <TAB> arg2 ...
+//   parent <TAB> program <TAB> command line   (of the process that started
+//                                             it: the batch's interpreter)
 //   env <TAB> Name=Value        (every Vexa2_* variable and TEXEDIT)
 //   end
 // It exits with 1 when VEXA_RECORD_FAIL names one of its arguments.
@@ -10,6 +12,8 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <tlhelp32.h>
+#include <winternl.h>
 
 #include <string>
 #include <vector>
@@ -29,6 +33,44 @@ bool startsNoCase(const std::wstring& s, const wchar_t* prefix) {
     return s.size() >= n && CompareStringOrdinal(s.c_str(), int(n), prefix, int(n), TRUE) == CSTR_EQUAL;
 }
 
+DWORD parentId() {
+    DWORD self = GetCurrentProcessId(), parent = 0;
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE) return 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snap, &entry); more; more = Process32NextW(snap, &entry))
+        if (entry.th32ProcessID == self) parent = entry.th32ParentProcessID;
+    CloseHandle(snap);
+    return parent;
+}
+
+std::wstring remoteText(HANDLE process, const UNICODE_STRING& text) {
+    std::wstring out(text.Length / sizeof(wchar_t), L'\0');
+    if (!ReadProcessMemory(process, text.Buffer, out.data(), text.Length, nullptr)) return {};
+    return out;
+}
+
+// The parent's program and command line as the process-creation call got
+// them, read from its process parameters; empty when they cannot be read.
+std::string parentRecord() {
+    using Query = LONG(NTAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+    HANDLE parent = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, parentId());
+    if (!parent) return "parent\n";
+    std::string record = "parent";
+    PROCESS_BASIC_INFORMATION info{};
+    PEB peb{};
+    RTL_USER_PROCESS_PARAMETERS params{};
+    if (query && query(parent, ProcessBasicInformation, &info, sizeof(info), nullptr) == 0 &&
+        ReadProcessMemory(parent, info.PebBaseAddress, &peb, sizeof(peb), nullptr) &&
+        ReadProcessMemory(parent, peb.ProcessParameters, &params, sizeof(params), nullptr))
+        record += "\t" + utf8(remoteText(parent, params.ImagePathName)) + "\t" + utf8(remoteText(parent, params.CommandLine));
+    CloseHandle(parent);
+    return record + "\n";
+}
+
 } // namespace
 
 int main() {
@@ -44,7 +86,7 @@ int main() {
         record += "\t" + utf8(argv[i]);
         if (!failOn.empty() && failOn == argv[i]) fail = true;
     }
-    record += "\n";
+    record += "\n" + parentRecord();
     if (wchar_t* block = GetEnvironmentStringsW()) {
         for (const wchar_t* p = block; *p; p += wcslen(p) + 1) {
             std::wstring entry(p);
