@@ -21,7 +21,7 @@ rem                       file and than the edited file
 rem   Vexa2_PSFresh       1 when the DVI is fresh and the PostScript file is
 rem                       newer than it
 rem   Vexa2_PDFFresh      1 when the DVI is fresh and the PDF file is newer
-rem                       than it and than the PostScript file, if any
+rem                       than it
 rem   Vexa2_DLLPath       the plug-in folder
 rem   Vexa2_ImageFile, Vexa2_ImageFileName   image conversion only
 rem   TEXEDIT             inverse-search command for the previewer
