@@ -16,6 +16,12 @@ rem   Vexa2_New           1 when the plug-in has just saved the document
 rem   Vexa2_PSPDFDefault  1 to make PDF through PostScript
 rem   Vexa2_AutoClose     0 to keep the console open until a key is pressed
 rem   Vexa2_ShortMake     1 to skip lead-in steps whose output is up to date
+rem   Vexa2_DviFresh      1 when the root's DVI file is newer than the root
+rem                       file and than the edited file
+rem   Vexa2_PSFresh       1 when the DVI is fresh and the PostScript file is
+rem                       newer than it
+rem   Vexa2_PDFFresh      1 when the DVI is fresh and the PDF file is newer
+rem                       than it
 rem   Vexa2_DLLPath       the plug-in folder
 rem   Vexa2_ImageFile, Vexa2_ImageFileName   image conversion only
 rem   TEXEDIT             inverse-search command for the previewer
@@ -28,9 +34,10 @@ rem and the command file jumps to the label given as its first argument.
 rem The DVI previewer section also gets a second argument, paper or plain:
 rem paper when Vexa2_PSize is not empty, for the variant that passes the size.
 rem
-rem What each type runs. Steps marked + are lead-in steps, see below.
+rem What each type runs. Steps marked + are lead-in steps, steps marked ?
+rem run only when the document needs them; see below for both.
 rem   1  typeset               tex
-rem   2  typeset everything    tex, bib, index, tex, tex
+rem   2  typeset everything    tex, ?bib, ?index, tex, tex
 rem   3  PDF                   +tex, dvipdf
 rem                            with Vexa2_PSPDFDefault 1: +tex, dvips, pspdf
 rem   4  PostScript            +tex, dvips
@@ -42,9 +49,18 @@ rem                            with Vexa2_PSPDFDefault 1: +tex, +dvips, +pspdf, 
 rem   9  nothing here: the plug-in starts Vexa2Usr.bat for this type
 rem  10  image to EPS          jpeg2ps
 rem
+rem The bibliography step runs only when the root's .aux file, just written
+rem by the first TeX pass, names a database (a \bibdata line); the index
+rem step only when the root's .idx file exists. The tools end with an error
+rem when they have nothing to do, and that must not stop a document without
+rem a bibliography or an index before its last TeX passes.
+rem
 rem Lead-in steps bring the input of the last step up to date. With
 rem Vexa2_ShortMake 0 they always run. With Vexa2_ShortMake 1 a lead-in step
-rem runs only when its output file is missing, when the plug-in has just
+rem is skipped only when the plug-in reports its output up to date
+rem (Vexa2_DviFresh, Vexa2_PSFresh, Vexa2_PDFFresh; the plug-in compares the
+rem file times, which cmd.exe cannot do reliably). It runs when its variable
+rem is not 1, when its output file is missing, when the plug-in has just
 rem saved the document (Vexa2_New 1), or when an earlier step of the run has
 rem already produced new output.
 rem
@@ -70,6 +86,10 @@ if "%Vexa2_New%"=="1" set "Vexa2d_stale=1"
 set "Vexa2d_failed="
 set "Vexa2d_variant=paper"
 if "%Vexa2_PSize%"=="" set "Vexa2d_variant=plain"
+rem Windows' own find, even when another program of that name comes first
+rem in the path.
+set "Vexa2d_find=find"
+if exist "%SystemRoot%\system32\find.exe" set "Vexa2d_find=%SystemRoot%\system32\find.exe"
 
 if "%Vexa2_cmd%"=="" goto nocommandfile
 if not exist "%Vexa2_cmd%" goto nocommandfile
@@ -93,8 +113,8 @@ goto finish
 
 :type2
 call :step tex
-call :step bib
-call :step index
+call :bibstep
+call :indexstep
 call :step tex
 call :step tex
 goto finish
@@ -155,6 +175,9 @@ rem Runs the section named by the first argument in the current set,
 rem passing the second argument on. Nothing happens once a step failed.
 :step
 if defined Vexa2d_failed goto :eof
+rem Clears the exit code, so that only this step's own can fail it (a
+rem section that runs nothing would otherwise keep an earlier test's).
+(call )
 call "%Vexa2_cmd%" %1%Vexa2d_set% %2
 if errorlevel 1 set "Vexa2d_failed=%1%Vexa2d_set%"
 goto :eof
@@ -164,10 +187,32 @@ rem with the extension given as second argument, needs it.
 :leadin
 if "%Vexa2d_stale%"=="1" goto leadinrun
 if not exist "%Vexa2_CFName%.%2" goto leadinrun
+if "%2"=="dvi" if not "%Vexa2_DviFresh%"=="1" goto leadinrun
+if "%2"=="ps" if not "%Vexa2_PSFresh%"=="1" goto leadinrun
+if "%2"=="pdf" if not "%Vexa2_PDFFresh%"=="1" goto leadinrun
 goto :eof
 :leadinrun
 set "Vexa2d_stale=1"
 call :step %1
+goto :eof
+
+rem The bibliography step, when the root's .aux file names a database.
+rem find ends with a nonzero code when the line or the file is missing.
+:bibstep
+if defined Vexa2d_failed goto :eof
+"%Vexa2d_find%" "\bibdata" "%Vexa2_CFName%.aux" >nul 2>&1
+if errorlevel 1 goto :eof
+call :step bib
+goto :eof
+
+rem The index step, when the first TeX pass wrote index entries. No colon
+rem follows the name on the test line: Wine's cmd.exe expands a percent sign
+rem in the name again and would read a colon as part of a substitution.
+:indexstep
+if exist "%Vexa2_CFName%.idx" goto indexrun
+goto :eof
+:indexrun
+call :step index
 goto :eof
 
 :finish

@@ -10,6 +10,7 @@
 #include "frame/win32/window_editor.h"
 #include "make/batch_env.h"
 #include "make/command_file.h"
+#include "make/output_freshness.h"
 #include "make/paper_size.h"
 #include "make/tex_path.h"
 #include "make/win32/aux_delete.h"
@@ -96,6 +97,7 @@ void VexaMake::run() {
     in.paperSize =
         paper_size::DeterminePaperSize(editor, root.separate ? u16view(root.file) : u16view(), settings.get(), papers);
     publish(batch_env::MakeVariables(in, settings.get()));
+    publish(output_freshness::Variables(output_freshness::Check(root, document)));
     texedit_ = source_jump::ProvideInverseSearchCommand(settings.get());
 
     u16 folder = settings.folder(pluginFolder);

@@ -87,6 +87,17 @@ protected:
         vars_[u"Vexa2_FPath"] = rootFolder_;
     }
 
+    // A file beside the root, named after it.
+    bool writeBeside(u16view extension, std::string_view bytes) {
+        return platform::writeFileAtomic(rootFolder_ + u"\\" + vars_[u"Vexa2_CFName"] + u16(extension), bytes);
+    }
+    // What a first TeX pass leaves for a document with a bibliography and
+    // an index; without these the dispatcher skips those two steps.
+    void askForBibliographyAndIndex() {
+        ASSERT_TRUE(writeBeside(u".aux", "\\relax\n\\citation{k}\n\\bibstyle{plain}\n\\bibdata{refs}\n"));
+        ASSERT_TRUE(writeBeside(u".idx", "\\indexentry{word}{1}\n"));
+    }
+
     // Runs a batch file with the variables; stdin is NUL unless given.
     DWORD run(int type, u16view batch = u"", HANDLE input = nullptr, DWORD* pid = nullptr, HANDLE* process = nullptr) {
         std::map<u16, u16> env = baseEnv();
@@ -124,7 +135,7 @@ protected:
             return 0;
         }
         (void)pid;
-        EXPECT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0);
+        EXPECT_EQ(WaitForSingleObject(pi.hProcess, runTimeout_), WAIT_OBJECT_0);
         DWORD code = 0xFFFF;
         GetExitCodeProcess(pi.hProcess, &code);
         CloseHandle(pi.hProcess);
@@ -168,6 +179,7 @@ protected:
 
     TempDir tmp_;
     u16 data_, plugin_, settings_, cmd_, record_, rootFolder_;
+    DWORD runTimeout_ = 60000;
     std::map<u16, u16> vars_ = {{u"Vexa2_Set", u"1"},      {u"Vexa2_New", u"0"},       {u"Vexa2_PSPDFDefault", u"0"},
                                 {u"Vexa2_AutoClose", u"1"}, {u"Vexa2_ShortMake", u"0"}, {u"Vexa2_Line", u"12"},
                                 {u"Vexa2_PSize", u"a4"}};
@@ -176,6 +188,7 @@ protected:
 using L = std::vector<u16>;
 
 TEST_F(BatchDispatch, EachTypeRunsItsStepsInOrder) {
+    askForBibliographyAndIndex();
     const std::map<int, L> want = {
         {1, {u"tex1"}},
         {2, {u"tex1", u"bib1", u"index1", u"tex1", u"tex1"}},
@@ -206,19 +219,50 @@ TEST_F(BatchDispatch, EachTypeRunsItsStepsInOrder) {
     EXPECT_TRUE(labels(0).empty());
 }
 
+// The plug-in compares the file times and says which outputs are fresh; a
+// lead-in step runs unless its output exists and is reported fresh.
 TEST_F(BatchDispatch, ShortMakeRunsLeadInStepsOnlyWhenTheirOutputIsStale) {
     vars_[u"Vexa2_ShortMake"] = u"1";
+    vars_[u"Vexa2_DviFresh"] = u"1";
+    vars_[u"Vexa2_PSFresh"] = u"1";
+    vars_[u"Vexa2_PDFFresh"] = u"1";
     run(6);
     EXPECT_EQ(labels(2), (L{u"tex1", u"dviview1"})); // no DVI yet
     ASSERT_TRUE(tmp_.write(u"root\\main.dvi", "dvi"));
     reset();
     run(6);
     EXPECT_EQ(labels(1), (L{u"dviview1"}));
+    vars_[u"Vexa2_DviFresh"] = u"0"; // a source saved after the DVI
+    reset();
+    run(6);
+    EXPECT_EQ(labels(2), (L{u"tex1", u"dviview1"}));
+    vars_[u"Vexa2_DviFresh"] = u"1";
     reset();
     run(7);
     EXPECT_EQ(labels(2), (L{u"dvips1", u"psview1"})); // the PostScript is missing
-    vars_[u"Vexa2_New"] = u"1";
+    ASSERT_TRUE(tmp_.write(u"root\\main.ps", "ps"));
+    reset();
+    run(7);
+    EXPECT_EQ(labels(1), (L{u"psview1"}));
+    vars_[u"Vexa2_PSFresh"] = u"0"; // older than the DVI
+    reset();
+    run(7);
+    EXPECT_EQ(labels(2), (L{u"dvips1", u"psview1"}));
     ASSERT_TRUE(tmp_.write(u"root\\main.pdf", "pdf"));
+    reset();
+    run(8);
+    EXPECT_EQ(labels(1), (L{u"pdfview1"}));
+    vars_[u"Vexa2_PDFFresh"] = u"0";
+    reset();
+    run(8);
+    EXPECT_EQ(labels(2), (L{u"dvipdf1", u"pdfview1"}));
+    // A caller that reports nothing gets every lead-in step.
+    for (const char16_t* name : {u"Vexa2_DviFresh", u"Vexa2_PSFresh", u"Vexa2_PDFFresh"}) vars_.erase(name);
+    reset();
+    run(8);
+    EXPECT_EQ(labels(3), (L{u"tex1", u"dvipdf1", u"pdfview1"}));
+    vars_[u"Vexa2_DviFresh"] = vars_[u"Vexa2_PDFFresh"] = u"1";
+    vars_[u"Vexa2_New"] = u"1";
     reset();
     run(8);
     EXPECT_EQ(labels(3), (L{u"tex1", u"dvipdf1", u"pdfview1"})); // just saved: everything is stale
@@ -264,6 +308,7 @@ TEST_F(BatchDispatch, NamesWithCmdSpecialCharactersPassThroughAndStartNothing) {
     const u16 name = u"n&md,inj2&o^p!r(s)t;u,v";
     const u16 doc = u"d)&md,inj3&(e";
     setRoot(folder, name, doc);
+    askForBibliographyAndIndex();
     vars_[u"Vexa2_Set"] = u"2";
     for (int type : {2, 6, 7, 8}) {
         reset();
@@ -293,22 +338,104 @@ TEST_F(BatchDispatch, NamesWithCmdSpecialCharactersPassThroughAndStartNothing) {
 
 // Wine's cmd.exe expands percent signs again inside a substituted value, so
 // there such names arrive changed; the run must still complete and start
-// nothing but its tools.
+// nothing but its tools. Without an .aux or .idx file type 2 makes its three
+// TeX passes, testing for those files under the name on the way.
 TEST_F(BatchDispatch, NamesWithPercentSignsStartNothing) {
     setRoot(u"p%&md,inj1&%q%Vexa2_start%", u"n%Vexa2_Line%&md,inj2&%", u"d%PATH%&md,inj3&%");
-    for (int type : {2, 6}) {
+    const std::map<int, L> want = {{2, {u"tex1", u"tex1", u"tex1"}}, {6, {u"tex1", u"dviview1"}}};
+    for (auto& [type, steps] : want) {
         reset();
         EXPECT_EQ(run(type), 0u) << type;
-        std::vector<Call> got = calls(type == 2 ? 5 : 2);
-        EXPECT_EQ(got.size(), type == 2 ? 5u : 2u) << type;
+        EXPECT_EQ(labels(steps.size()), steps) << type;
     }
     expectNoInjection(rootFolder_, tmp_.path(), plugin_);
 }
 
+// The bibliography and index tools fail when they have nothing to do, so
+// those steps run only when the document asks for them; a step that runs
+// and fails stops the run.
 TEST_F(BatchDispatch, AFailedStepStopsTheRun) {
     vars_[u"VEXA_RECORD_FAIL"] = u"bib1";
+    EXPECT_EQ(run(2), 0u); // neither an .aux nor an .idx file
+    EXPECT_EQ(labels(3), (L{u"tex1", u"tex1", u"tex1"}));
+    ASSERT_TRUE(writeBeside(u".aux", "\\relax\n\\citation{k}\n\\bibstyle{plain}\n"));
+    reset();
+    EXPECT_EQ(run(2), 0u); // citations, but no database to take them from
+    EXPECT_EQ(labels(3), (L{u"tex1", u"tex1", u"tex1"}));
+
+    ASSERT_TRUE(writeBeside(u".aux", "\\relax\n\\bibdata{refs}\n"));
+    reset();
     EXPECT_EQ(run(2), 1u);
     EXPECT_EQ(labels(2), (L{u"tex1", u"bib1"}));
+    ASSERT_TRUE(writeBeside(u".idx", ""));
+    vars_[u"VEXA_RECORD_FAIL"] = u"index1";
+    reset();
+    EXPECT_EQ(run(2), 1u);
+    EXPECT_EQ(labels(3), (L{u"tex1", u"bib1", u"index1"}));
+
+    // The test for a database leaves its own exit code behind; a TeX section
+    // that runs nothing must not inherit it as a failure.
+    platform::deleteFile(rootFolder_ + u"\\main.aux");
+    platform::deleteFile(rootFolder_ + u"\\main.idx");
+    {
+        CommandFile file(cmd_);
+        ASSERT_TRUE(file.WriteStep(0, {u"rem", u"no TeX today"}));
+        ASSERT_EQ(file.Close(), CLine::SaveResult::Written);
+    }
+    reset();
+    EXPECT_EQ(run(2), 0u);
+    EXPECT_TRUE(labels(0).empty());
+}
+
+// Typeset everything with the real tools, reached through Wine's bridge to
+// Linux programs: whether a document has a bibliography, an index, both or
+// neither, every citation and reference ends up resolved, and a tool that
+// really fails still stops the run.
+TEST_F(BatchDispatch, TypesetEverythingResolvesEveryDocumentWithTheRealTools) {
+    for (const char16_t* tool : {u"Z:\\usr\\bin\\latex", u"Z:\\usr\\bin\\bibtex", u"Z:\\usr\\bin\\makeindex"})
+        if (!platform::fileExists(tool)) GTEST_SKIP() << str::toUtf8(tool) << " is missing (scripts/setup.sh)";
+    {
+        const u16 bridge = u"\"" + moduleFolder() + u"\\unix_tool.exe\"";
+        CommandFile file(cmd_);
+        ASSERT_TRUE(file.WriteStep(0, {bridge, u"/usr/bin/latex -interaction=nonstopmode \"%Vexa2_CFName%.tex\""}));
+        ASSERT_TRUE(file.WriteStep(1, {bridge, u"/usr/bin/bibtex \"%Vexa2_CFName%\""}));
+        ASSERT_TRUE(file.WriteStep(2, {bridge, u"/usr/bin/makeindex \"%Vexa2_CFName%.idx\""}));
+        ASSERT_EQ(file.Close(), CLine::SaveResult::Written);
+    }
+    runTimeout_ = 300000; // five TeX-family programs on a loaded machine
+    const std::string bib = "@book{knuth, author={Donald Knuth}, title={The Book}, publisher={P}, year={1984}}\n";
+    const std::string refs = "\\section{One}\\label{one}\nSee section~\\ref{one} on page~\\pageref{one}.\n";
+    struct Document {
+        const char16_t* folder;
+        std::string body;
+        bool bibliography, index;
+    } documents[] = {
+        {u"plain", refs, false, false},
+        {u"cites", refs + "As in \\cite{knuth}.\n\\bibliographystyle{plain}\n\\bibliography{refs}\n", true, false},
+        {u"indexed",
+         refs + "As in \\cite{knuth}\\index{Knuth}.\n\\printindex\n\\bibliographystyle{plain}\n\\bibliography{refs}\n",
+         true, true},
+    };
+    for (const Document& d : documents) {
+        SCOPED_TRACE(str::toUtf8(d.folder));
+        setRoot(d.folder, u"main", u"main");
+        std::string preamble = d.index ? "\\documentclass{article}\n\\usepackage{makeidx}\n\\makeindex\n"
+                                       : "\\documentclass{article}\n";
+        ASSERT_TRUE(writeBeside(u".tex", preamble + "\\begin{document}\n" + d.body + "\\end{document}\n"));
+        ASSERT_TRUE(platform::writeFileAtomic(rootFolder_ + u"\\refs.bib", bib));
+        EXPECT_EQ(run(2), 0u);
+        std::string log = tmp_.read(u16(d.folder) + u"\\main.log");
+        EXPECT_NE(log.find("Output written on main.dvi"), std::string::npos) << log;
+        EXPECT_EQ(log.find("undefined"), std::string::npos) << log;
+        EXPECT_EQ(tmp_.exists(u16(d.folder) + u"\\main.bbl"), d.bibliography);
+        EXPECT_EQ(tmp_.exists(u16(d.folder) + u"\\main.ind"), d.index);
+    }
+    // A database that does not exist: the bibliography tool fails for real.
+    setRoot(u"broken", u"main", u"main");
+    ASSERT_TRUE(writeBeside(u".tex", "\\documentclass{article}\n\\begin{document}\n\\cite{knuth}\n"
+                                     "\\bibliographystyle{plain}\n\\bibliography{missing}\n\\end{document}\n"));
+    EXPECT_EQ(run(2), 1u);
+    EXPECT_TRUE(tmp_.exists(u"broken\\main.blg"));
 }
 
 TEST_F(BatchDispatch, AMissingCommandFileEndsTheRunWithoutSteps) {

@@ -20,6 +20,7 @@ using namespace mainwindow_test;
 using wide::w;
 
 constexpr uint32_t TypesetCommand = 41045; // type 1
+constexpr uint32_t MakePdfCommand = 41047;  // type 3: lead-in TeX, then DVI to PDF
 constexpr uint32_t SwapCommand = 41137;
 
 u16 bin() { return wide::u(host_test::binFolder().c_str()); }
@@ -363,6 +364,46 @@ TEST_F(TypesetRun, AutoDeleteTwoRemovesAuxiliaryFilesAfterTheRunAndSparesSources
     EXPECT_FALSE(dir.exists(u"doc\\main.log"));
     EXPECT_TRUE(platform::fileExists(root_));
     EXPECT_TRUE(platform::fileExists(child_));
+}
+
+// Sets a file's last write time to the given number of seconds ago.
+void age(const u16& file, int seconds) {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    uint64_t t = (uint64_t(now.dwHighDateTime) << 32 | now.dwLowDateTime) - uint64_t(seconds) * 10000000u;
+    FILETIME when{DWORD(t), DWORD(t >> 32)};
+    HANDLE h = CreateFileW(w(file), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &when));
+    CloseHandle(h);
+}
+
+// Short make trusts an existing DVI only when it is newer than the root and
+// the edited file, also when the host saved the file by its own command.
+TEST_F(TypesetRun, ShortMakeRunsTeXAfterASaveByHandButNotWhenNothingChanged) {
+    setting(L"Make", L"ShortMake", L"1");
+    makeDocument(u"doc", u"main");
+    const u16 dvi = folder_ + u"\\main.dvi";
+    ASSERT_TRUE(platform::writeFileAtomic(dvi, "dvi"));
+    age(root_, 300);
+    age(dvi, 200);
+    age(child_, 100); // saved by hand after the last TeX run
+    load();
+    EditorThread& e = open(child_, 0);
+    typeset(e, MakePdfCommand);
+    std::vector<Call> got = calls();
+    ASSERT_EQ(got.size(), 2u) << dir.read(u"record.txt");
+    EXPECT_EQ(got[0].label(), u"tex1");
+    EXPECT_EQ(got[0].env[u"Vexa2_New"], u"0");
+    EXPECT_EQ(got[1].label(), u"dvipdf1");
+
+    age(dvi, 50); // as TeX would have left it
+    resetRecord();
+    typeset(e, MakePdfCommand);
+    got = calls();
+    ASSERT_EQ(got.size(), 1u) << dir.read(u"record.txt");
+    EXPECT_EQ(got[0].label(), u"dvipdf1");
 }
 
 // A real engine: the command file's TeX line runs Debian's latex through
