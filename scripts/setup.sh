@@ -8,7 +8,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok
 for p in cmake make g++ pkg-config libgtest-dev googletest libbenchmark-dev \
          g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xauth \
          locales fonts-ipafont-gothic imagemagick x11-apps binutils-mingw-w64-i686 \
-         texlive-latex-base texlive-binaries; do
+         texlive-latex-base texlive-binaries fp-utils; do
   have_pkg "$p" || need+=("$p")
 done
 

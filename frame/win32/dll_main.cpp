@@ -49,12 +49,19 @@ void detach() {
 
 } // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     switch (reason) {
     case DLL_PROCESS_ATTACH:
         return attach(instance) ? TRUE : FALSE;
     case DLL_PROCESS_DETACH:
-        detach();
+        // A null reserved means the host unloads the plug-in and goes on
+        // running: everything it still holds must end now. Otherwise the
+        // process is exiting: its other threads are already gone, perhaps
+        // holding the thread table's lock, and closing windows or freeing
+        // libraries could hang the exit. The system takes back windows,
+        // hooks, handles and memory; settings were written when changed.
+        if (reserved) app::abandon();
+        else detach();
         break;
     case DLL_THREAD_DETACH:
         app::threadEnded();

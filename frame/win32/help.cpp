@@ -6,11 +6,19 @@
 #include "frame/win32/language.h"
 #include "frame/win32/module.h"
 
+#include <cstring>
+
 namespace {
 // Commands of the HTML Help control.
 constexpr UINT kDisplayTopic = 0x0000;
 constexpr UINT kCloseAll = 0x0012;
-constexpr UINT kGetWindowType = 0x0015;
+// Asks for a window type. Controls answer in one of two ways: the open
+// window with a pointer to the type's description put into the data, or -1;
+// or null, with the description itself (far larger than a pointer) copied
+// into the data when a window of the type is open.
+constexpr UINT kGetWindowType = 0x0005;
+// Room for either answer to the type query.
+constexpr size_t kTypeAnswerSize = 512;
 
 HelpControl& processControl() {
     static HelpControl control(L"hhctrl.ocx");
@@ -21,13 +29,19 @@ HelpControl& processControl() {
 HelpControl::HelpControl(const wchar_t* dllName) : dllName_(dllName ? dllName : L"") {}
 
 bool HelpControl::ensureLoaded() {
-    if (tried_) return htmlHelp_ != nullptr;
-    tried_ = true;
-    HMODULE module = LoadLibraryW(dllName_.c_str());
-    if (!module) return false;
-    htmlHelp_ = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(module, "HtmlHelpW")));
-    if (!htmlHelp_) FreeLibrary(module);
-    return htmlHelp_ != nullptr;
+    // Host threads may ask for help at the same moment: one loads, the
+    // others wait for its answer instead of taking a half-made one.
+    std::call_once(loadOnce_, [this] {
+        HMODULE module = LoadLibraryW(dllName_.c_str());
+        if (!module) return;
+        auto fn = reinterpret_cast<HtmlHelpFn>(reinterpret_cast<void*>(GetProcAddress(module, "HtmlHelpW")));
+        if (!fn) {
+            FreeLibrary(module);
+            return;
+        }
+        htmlHelp_.store(fn);
+    });
+    return htmlHelp_.load() != nullptr;
 }
 
 bool HelpControl::show(const std::wstring& file, const std::wstring& topic) {
@@ -36,15 +50,21 @@ bool HelpControl::show(const std::wstring& file, const std::wstring& topic) {
     if (file.empty() || GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
     if (!ensureLoaded()) return false;
     u16 command = help::topicCommand(wide::u(file.c_str()), wide::u(topic.c_str()));
-    return htmlHelp_(GetDesktopWindow(), wide::w(command), kDisplayTopic, 0) != nullptr;
+    return htmlHelp_.load()(GetDesktopWindow(), wide::w(command), kDisplayTopic, 0) != nullptr;
 }
 
 void HelpControl::closeAll(const std::wstring& file) {
-    if (!htmlHelp_ || file.empty()) return;   // never shown: nothing to close
+    HtmlHelpFn htmlHelp = htmlHelp_.load();
+    if (!htmlHelp || file.empty()) return;   // never shown: nothing to close
     u16 typeName = wide::u(file.c_str()) + u">" + help::kWindowType;
-    void* type = nullptr;
-    HWND open = htmlHelp_(nullptr, wide::w(typeName), kGetWindowType, reinterpret_cast<DWORD_PTR>(&type));
-    if (open && open != reinterpret_cast<HWND>(-1)) htmlHelp_(nullptr, nullptr, kCloseAll, 0);
+    alignas(8) unsigned char answer[kTypeAnswerSize] = {};
+    HWND open = htmlHelp(nullptr, wide::w(typeName), kGetWindowType, reinterpret_cast<DWORD_PTR>(answer));
+    if (open == reinterpret_cast<HWND>(-1)) return;
+    uintptr_t firstWord = 0;   // the pointer, or the description's size field
+    std::memcpy(&firstWord, answer, sizeof firstWord);
+    // Only while a window of the plug-in's type is open: closing all
+    // closes the host's own help windows too.
+    if (open || firstWord) htmlHelp(nullptr, nullptr, kCloseAll, 0);
 }
 
 std::wstring helpFile(HINSTANCE plugin) {

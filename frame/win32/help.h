@@ -3,7 +3,9 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 // One loaded help control. The process uses one for "hhctrl.ocx"; tests
@@ -21,15 +23,17 @@ public:
     bool show(const std::wstring& helpFile, const std::wstring& topic);
     // Closes every help window when one of the plug-in's type is open.
     void closeAll(const std::wstring& helpFile);
-    bool loaded() const { return htmlHelp_ != nullptr; }
-
-private:
+    bool loaded() const { return htmlHelp_.load() != nullptr; }
+    // Loads the control on first use (once, whichever thread asks first);
+    // false when it is missing.
     bool ensureLoaded();
 
-    std::wstring dllName_;
-    bool tried_ = false;
+private:
     typedef HWND(WINAPI* HtmlHelpFn)(HWND, const wchar_t*, UINT, DWORD_PTR);
-    HtmlHelpFn htmlHelp_ = nullptr;   // inside the control's module, never freed
+
+    const std::wstring dllName_;
+    std::once_flag loadOnce_;
+    std::atomic<HtmlHelpFn> htmlHelp_{nullptr};   // inside the control's module, never freed
 };
 
 // The help file named by the language library (configuration 0x10005) in

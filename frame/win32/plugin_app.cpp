@@ -56,11 +56,21 @@ StartResult start(HINSTANCE plugin, u16view pluginFolder) {
 
 void stop() {
     // Contexts first: closing a main window still uses the settings and
-    // the instance-count mutex.
+    // the instance-count mutex. They end while the table is still in
+    // place, so that the closing thread finds its own context.
+    if (g.threads) g.threads->endAll();
     g.threads.reset();
     CSetting::threadBufferProvider = nullptr;
     g.settings.reset();
     for (auto& m : g.mutexes) m.reset();
+    g.plugin = nullptr;
+}
+
+void abandon() {
+    CSetting::threadBufferProvider = nullptr;
+    (void)g.threads.release();
+    (void)g.settings.release();
+    for (auto& m : g.mutexes) (void)m.release();
     g.plugin = nullptr;
 }
 

@@ -26,9 +26,15 @@ enum class StartResult {
 // profile folder in multi-user mode) and the thread table. On failure
 // everything made so far is released again.
 StartResult start(HINSTANCE plugin, u16view pluginFolder);
-// Destroys every context (closing its main window), the table, the
-// settings object and the mutexes, in that order. Safe to call twice.
+// Ends every context (see ThreadTable::endAll: the calling thread's
+// windows close, other threads' hooks are removed), then destroys the
+// table, the settings object and the mutexes. Safe to call twice.
 void stop();
+
+// The process is exiting: every object is let go of without being
+// destroyed, so that nothing (the runtime's own clean-up at unload
+// included) closes windows or waits for locks of threads that are gone.
+void abandon();
 
 // Null before start and after stop.
 CSetting* settings();
@@ -36,7 +42,8 @@ platform::NamedMutex* mutex(AppMutex which);
 // The calling thread's context, made on first use; null when the table
 // does not exist or memory ran out.
 PluginThreadContext* context();
-// Destroys the calling thread's context (the thread is ending).
+// Closes and destroys the calling thread's context (the thread is
+// ending): its main window and hooks go with it.
 void threadEnded();
 size_t contextCount();
 

@@ -20,9 +20,17 @@ struct SupportKeys {
 
 class PluginThreadContext {
 public:
-    PluginThreadContext(DWORD thread, HINSTANCE plugin) : threadId(thread), mainWindow(plugin) {}
+    PluginThreadContext(DWORD thread, HINSTANCE plugin) : threadId(thread), mainWindow(plugin, this) {}
     PluginThreadContext(const PluginThreadContext&) = delete;
     PluginThreadContext& operator=(const PluginThreadContext&) = delete;
+
+    // Ends what the context runs: the main window (and with it every
+    // window it owns) and the thread's hooks. Only on the owning thread:
+    // no other thread can destroy its windows. The context stays usable.
+    void close();
+    // Removes the hooks only. Any thread may do this; it is all that can
+    // safely be done for another thread's context when the library goes.
+    void unhook();
 
     DWORD threadId;
     HWND editorWindow = nullptr;   // not owned: last editor window passed in

@@ -5,14 +5,7 @@
 ThreadTable::ThreadTable() { InitializeCriticalSection(&lock_); }
 
 ThreadTable::~ThreadTable() {
-    // Main windows close as their contexts go; do that outside the lock.
-    std::map<DWORD, std::unique_ptr<PluginThreadContext>> doomed;
-    EnterCriticalSection(&lock_);
-    doomed.swap(contexts_);
-    cached_ = nullptr;
-    cachedThread_ = 0;
-    LeaveCriticalSection(&lock_);
-    doomed.clear();
+    endAll();
     DeleteCriticalSection(&lock_);
 }
 
@@ -46,13 +39,12 @@ PluginThreadContext* ThreadTable::current(HINSTANCE plugin) {
     return result;
 }
 
-void ThreadTable::removeCurrent() {
-    DWORD id = GetCurrentThreadId();
-    std::unique_ptr<PluginThreadContext> doomed;
+std::unique_ptr<PluginThreadContext> ThreadTable::take(DWORD id) {
+    std::unique_ptr<PluginThreadContext> taken;
     EnterCriticalSection(&lock_);
     auto it = contexts_.find(id);
     if (it != contexts_.end()) {
-        doomed = std::move(it->second);
+        taken = std::move(it->second);
         contexts_.erase(it);
         if (cachedThread_ == id) {
             cached_ = nullptr;
@@ -60,6 +52,44 @@ void ThreadTable::removeCurrent() {
         }
     }
     LeaveCriticalSection(&lock_);
+    return taken;
+}
+
+void ThreadTable::removeCurrent() {
+    DWORD id = GetCurrentThreadId();
+    // Closed while still in the table and outside the lock: the main
+    // window's teardown reads settings through the thread's text buffer,
+    // and a lookup that missed would make the thread a new context.
+    PluginThreadContext* ctx = nullptr;
+    EnterCriticalSection(&lock_);
+    auto it = contexts_.find(id);
+    if (it != contexts_.end()) ctx = it->second.get();
+    LeaveCriticalSection(&lock_);
+    if (ctx) ctx->close();
+    take(id);   // destroyed here, outside the lock
+}
+
+void ThreadTable::endAll() {
+    removeCurrent();
+    std::map<DWORD, std::unique_ptr<PluginThreadContext>> others;
+    EnterCriticalSection(&lock_);
+    others.swap(contexts_);
+    cached_ = nullptr;
+    cachedThread_ = 0;
+    LeaveCriticalSection(&lock_);
+    // Another thread's windows can be destroyed only by that thread, and
+    // waiting for it here (the loader's lock is held) could hang the host.
+    // Its hooks can be removed from any thread, and they matter most: they
+    // sit in every key press and click of the host's window. A context
+    // whose main window is still open is left allocated, so that its
+    // window never refers to freed memory (this happens only when a host
+    // unloads the plug-in while another thread shows a toolbar). A context
+    // without a window is freed: nothing of it is on screen.
+    for (auto& [thread, ctx] : others) {
+        ctx->unhook();
+        HWND window = ctx->mainWindow.handle();
+        if (window && IsWindow(window)) (void)ctx.release();
+    }
 }
 
 size_t ThreadTable::size() {

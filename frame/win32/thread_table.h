@@ -11,18 +11,26 @@
 class ThreadTable {
 public:
     ThreadTable();
-    ~ThreadTable();  // destroys every context
+    ~ThreadTable();  // ends every context as endAll() does
     ThreadTable(const ThreadTable&) = delete;
     ThreadTable& operator=(const ThreadTable&) = delete;
 
     // The calling thread's context, made on first use; null only when it
     // could not be allocated.
     PluginThreadContext* current(HINSTANCE plugin);
-    // Removes and destroys the calling thread's context, if any.
+    // Closes and destroys the calling thread's context, if any (the thread
+    // is ending).
     void removeCurrent();
+    // The library is going: the calling thread's context is closed and
+    // destroyed; every other thread's context is unhooked and taken out of
+    // the table (see the definition for what happens to its windows).
+    void endAll();
     size_t size();
 
 private:
+    // Takes id's entry out of the table; null when there is none.
+    std::unique_ptr<PluginThreadContext> take(DWORD id);
+
     CRITICAL_SECTION lock_;
     std::map<DWORD, std::unique_ptr<PluginThreadContext>> contexts_; // owned
     DWORD cachedThread_ = 0;

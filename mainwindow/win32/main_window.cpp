@@ -132,14 +132,9 @@ private:
     MainWindow& window_;
 };
 
-MainWindow::MainWindow(HINSTANCE plugin) : plugin_(plugin) {}
+MainWindow::MainWindow(HINSTANCE plugin, PluginThreadContext* owner) : plugin_(plugin), owner_(owner) {}
 
 MainWindow::~MainWindow() { destroy(); }
-
-PluginThreadContext* MainWindow::ownContext() const {
-    PluginThreadContext* ctx = app::context();
-    return ctx && &ctx->mainWindow == this ? ctx : nullptr;
-}
 
 void MainWindow::rememberFrame() {
     RECT f{};

@@ -23,7 +23,10 @@ class DialogModeless;   // what the thread's hooks report to (main_window.cpp)
 
 class MainWindow : public Window {
 public:
-    explicit MainWindow(HINSTANCE plugin);
+    // owner: the context the window is embedded in. Teardown uses it as
+    // is: when the thread ends or the library goes, the thread table no
+    // longer hands it out.
+    MainWindow(HINSTANCE plugin, PluginThreadContext* owner);
     ~MainWindow() override;  // closes the window when it is still open
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -40,9 +43,8 @@ public:
     // editor while it is closed.
     HWND dialogOwner() const { return handle() ? handle() : editor_; }
     HINSTANCE plugin() const { return plugin_; }
-    // The context of the thread whose main window this is; null for any
-    // other window object.
-    PluginThreadContext* ownContext() const;
+    // The context of the thread whose main window this is.
+    PluginThreadContext* ownContext() const { return owner_; }
 
     void setPluginIndex(int index) { pluginIndex_ = index; }
     int pluginIndex() const { return pluginIndex_; }
@@ -130,6 +132,7 @@ private:
     void setStatus(const std::wstring& text) const;
 
     HINSTANCE plugin_;                 // not owned: the plug-in's module
+    PluginThreadContext* const owner_; // not owned: embeds this window
     HWND editor_ = nullptr;            // not owned: the host's editor window
     int pluginIndex_ = 0;
     HWND toolbar_ = nullptr;           // owned: destroyed with the window

@@ -1,11 +1,51 @@
 // Help topics: a missing help file or help control gives a plain "no",
-// never a crash or a box of the control's own.
+// never a crash or a box of the control's own; the help windows close with
+// the main window; two threads may load the control at once.
+#include "frame/message_ids.h"
 #include "frame/win32/help.h"
+#include "frame/win32/module.h"
+#include "frame/win32/plugin_app.h"
+#include "host/editor_thread.h"
+#include "settings/setting_keys.h"
+#include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/language_test_support.h"
+#include "tests/wine/plugin_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <set>
+#include <thread>
+
+using host_test::waitFor;
 using lang_test::PluginFolder;
+
+namespace {
+
+// The visible top-level windows of this process.
+std::set<HWND> processWindows() {
+    struct Collect {
+        std::set<HWND> found;
+        static BOOL CALLBACK visit(HWND w, LPARAM self) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(w, &process);
+            if (process == GetCurrentProcessId() && IsWindowVisible(w))
+                reinterpret_cast<Collect*>(self)->found.insert(w);
+            return TRUE;
+        }
+    } collect;
+    EnumWindows(&Collect::visit, reinterpret_cast<LPARAM>(&collect));
+    return collect.found;
+}
+
+std::set<HWND> newWindows(const std::set<HWND>& before) {
+    std::set<HWND> added;
+    for (HWND w : processWindows())
+        if (!before.count(w)) added.insert(w);
+    return added;
+}
+
+} // namespace
 
 TEST(Help, MissingControlIsReportedNotFatal) {
     PluginFolder f;
@@ -35,4 +75,109 @@ TEST(Help, TopicsNeedALibraryThatNamesAnExistingFile) {
     EXPECT_FALSE(showHelpTopic(f.plugin(), 0x30001));     // the library's file is not there
     EXPECT_FALSE(showHelpTopic(f.plugin(), 0));
     closeHelpWindows();
+}
+
+TEST(Help, ClosingTheMainWindowClosesTheHelpWindows) {
+    PluginFolder f;
+    ASSERT_NO_FATAL_FAILURE(inprocess::startEnglishPlugin(f));
+    ASSERT_TRUE(f.addLibrary(L"langtest\\Vexa2Test.chm", u"Vexa2EN.chm"))
+        << "no test help file: chmcmd (fp-utils) is needed to build it";
+    app::settings()->writeInt(ini_keys::basic::Section, ini_keys::basic::Window, 2);   // floating
+    EditorWindowOptions o;
+    o.show = SW_SHOWNOACTIVATE;
+    EditorThread e(o);
+    ASSERT_TRUE(e.started());
+    auto run = [&](const std::function<void(PluginThreadContext&)>& fn) {
+        ASSERT_TRUE(e.run([&](EditorView&) {
+            PluginThreadContext* ctx = app::context();
+            ASSERT_NE(ctx, nullptr);
+            ctx->editorWindow = e.editor();
+            fn(*ctx);
+        }));
+    };
+
+    bool made = false, shown = false;
+    run([&](PluginThreadContext& c) { made = c.mainWindow.create(e.editor()); });
+    ASSERT_TRUE(made);
+    std::set<HWND> before = processWindows();
+    run([&](PluginThreadContext&) { shown = showHelpTopic(f.plugin(), cfgid::HelpOutline); });
+    ASSERT_TRUE(shown);
+    std::set<HWND> help;
+    ASSERT_TRUE(waitFor([&] {
+        help = newWindows(before);
+        return !help.empty();
+    }));
+
+    run([&](PluginThreadContext& c) { c.mainWindow.destroy(); });
+    EXPECT_TRUE(waitFor([&] {
+        for (HWND w : help)
+            if (IsWindow(w)) return false;
+        return true;
+    })) << "a help window outlived the main window";
+
+    run([](PluginThreadContext&) { app::threadEnded(); });
+    e.close();
+    app::stop();
+    setPluginInstance(nullptr);
+}
+
+// The help window type is asked for with its own command and a place for
+// the control's answer; when a window of the type is open, all close.
+TEST(Help, CloseAllAsksForTheWindowTypeFirst) {
+    PluginFolder f;
+    ASSERT_TRUE(f.dir().write(u"Vexa2Lang\\Some.chm", "ITSF"));
+    std::wstring file = wide::w(f.languageFile(u"Some.chm"));
+    // A copy of its own: each test gets a fresh module.
+    ASSERT_TRUE(lang_test::copyFile(lang_test::builtFile(L"langtest\\Vexa2TestHelp.dll"), f.dir().file(u"Recording.dll")));
+    std::wstring dll = wide::w(f.dir().file(u"Recording.dll"));
+    HelpControl control(dll.c_str());
+    control.closeAll(file);   // never shown: the control is not even loaded
+    EXPECT_FALSE(control.loaded());
+    ASSERT_TRUE(control.show(file, L"topic.htm"));
+    control.closeAll(file);
+
+    HMODULE standIn = GetModuleHandleW(dll.c_str());
+    ASSERT_NE(standIn, nullptr);
+    using CallsFn = LONG(WINAPI*)(int);
+    auto calls = reinterpret_cast<CallsFn>(reinterpret_cast<void*>(GetProcAddress(standIn, "HelpStandInCalls")));
+    ASSERT_NE(calls, nullptr);
+    EXPECT_EQ(calls(0x0000), 1);   // the topic
+    EXPECT_EQ(calls(-1), 1);       // the window type, answered
+    EXPECT_EQ(calls(0x0012), 1);   // close all
+    FreeLibrary(standIn);   // the control keeps it; the folder can go
+}
+
+// Two host threads asking for help at once: the one that comes second
+// waits for the control the first is loading, instead of being told there
+// is none.
+TEST(Help, TwoThreadsLoadTheControlOnce) {
+    HANDLE loading = CreateEventW(nullptr, TRUE, FALSE, L"Vexa2TestHelpLoading");
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"Vexa2TestHelpRelease");
+    HANDLE go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(loading, nullptr);
+    ASSERT_NE(release, nullptr);
+    ASSERT_NE(go, nullptr);
+    TempDir dir;
+    ASSERT_TRUE(lang_test::copyFile(lang_test::builtFile(L"langtest\\Vexa2TestHelp.dll"), dir.file(u"Slow.dll")));
+    HelpControl control(wide::w(dir.file(u"Slow.dll")));
+    std::atomic<int> first{-1}, second{-1};
+    // Running before the load begins: a thread that starts during a load
+    // waits for the loader first.
+    std::thread b([&] {
+        WaitForSingleObject(go, INFINITE);
+        second = control.ensureLoaded() ? 1 : 0;
+    });
+    std::thread a([&] { first = control.ensureLoaded() ? 1 : 0; });
+    EXPECT_EQ(WaitForSingleObject(loading, 10000), WAIT_OBJECT_0);   // a is inside the load
+    SetEvent(go);
+    // A second thread that does not wait answers at once.
+    waitFor([&] { return second.load() != -1; }, 500);
+    SetEvent(release);
+    a.join();
+    b.join();
+    EXPECT_EQ(first.load(), 1);
+    EXPECT_EQ(second.load(), 1);
+    EXPECT_TRUE(control.loaded());
+    if (HMODULE m = GetModuleHandleW(wide::w(dir.file(u"Slow.dll")))) FreeLibrary(m);
+    for (HANDLE h : {loading, release, go}) CloseHandle(h);
 }

@@ -1,16 +1,29 @@
 // The plug-in DLL as the host sees it: loaded from a folder of its own with
 // the English library, its exports called on editor windows' threads.
+#include "base/str.h"
 #include "host/editor_thread.h"
 #include "tests/wine/loaded_plugin_test.h"
 #include "tests/wine/plugin_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace {
 using namespace plugin_test;
+
+using EntryPoint = BOOL(WINAPI*)(HINSTANCE, DWORD, LPVOID);
+
+// The library's entry point, which the loader calls when a thread ends.
+EntryPoint entryPoint(HMODULE module) {
+    if (!module) return nullptr;
+    auto base = reinterpret_cast<BYTE*>(module);
+    auto nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    return reinterpret_cast<EntryPoint>(base + nt->OptionalHeader.AddressOfEntryPoint);
+}
 
 class PluginExports : public LoadedPluginTest {
 protected:
@@ -177,13 +190,84 @@ TEST_F(PluginExports, ClosingEventsCloseTheWindow) {
     EXPECT_FALSE(checked(e));
 }
 
+// The loader's notice that a thread ends is given here while the thread
+// still runs, so that it can show what the plug-in left on it: a host
+// command that switches the search highlighting off reaches the plug-in
+// only through the thread's hooks. The hook handles and the context itself
+// lie behind the library's boundary; the Teardown tests check them through
+// the same entry point, in-process.
 TEST_F(PluginExports, ThreadEndDestroysItsContext) {
     load();
     EditorThread& e = editor();
     command(e);
     EXPECT_EQ(openWindows(), 1);
-    e.close(); // the thread ends: its context and window go
+    auto highlightSurvivesHostCommand = [&] {
+        shared->highlightOn = 1;
+        PostMessageW(e.frame(), WM_COMMAND, MAKEWPARAM(4201, 0), 0);
+        std::atomic<bool> done{false};
+        std::function<void(EditorView&)> marker = [&](EditorView&) { done = true; };
+        PostMessageW(e.editor(), EditorView::RunOnThread, 0, reinterpret_cast<LPARAM>(&marker));
+        EXPECT_TRUE(host_test::waitFor([&] { return done.load(); }));
+        return shared->highlightOn == 1;
+    };
+    ASSERT_FALSE(highlightSurvivesHostCommand());   // hooked while the window is open
+
+    auto entry = entryPoint(loader.module());
+    ASSERT_NE(entry, nullptr);
+    on(e, [&] { entry(loader.module(), DLL_THREAD_DETACH, nullptr); });
     EXPECT_EQ(openWindows(), 0);
+    EXPECT_TRUE(highlightSurvivesHostCommand()) << "a hook outlived the thread's context";
+}
+
+// A host may unload the plug-in while a toolbar is open and keep running:
+// nothing of the plug-in may stay hooked into its keys and clicks.
+TEST_F(PluginExports, UnloadingWithTheToolbarOpenLeavesTheHostWorking) {
+    load();
+    EditorThread& e = editor();
+    command(e);
+    ASSERT_TRUE(checked(e));
+    auto bands = [&] { return static_cast<int>(SendMessageW(e.rebar(), RB_GETBANDCOUNT, 0, 0)); };
+    ASSERT_EQ(bands(), 2);   // the host's own and the docked toolbar
+    // The host unloads on the thread that shows the toolbar.
+    on(e, [&] { loader.unload(); });
+    shared = nullptr;
+    EXPECT_EQ(GetModuleHandleW(L"vexa2.dll"), nullptr);
+    EXPECT_EQ(bands(), 1);
+
+    on(e, [&] {
+        SetForegroundWindow(e.frame());
+        SetFocus(e.editor());
+    });
+    ASSERT_TRUE(host_test::waitFor([&] { return GetForegroundWindow() == e.frame(); }));
+    RECT r{};
+    GetWindowRect(e.editor(), &r);
+    auto click = [&](DWORD flags) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = ((r.left + r.right) / 2) * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        in.mi.dy = ((r.top + r.bottom) / 2) * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        return in;
+    };
+    auto key = [](WORD vk, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        return in;
+    };
+    std::vector<INPUT> inputs = {click(MOUSEEVENTF_LEFTDOWN), click(MOUSEEVENTF_LEFTUP), key('A', false),
+                                 key('A', true), key('B', false), key('B', true)};
+    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+    u16 text;
+    EXPECT_TRUE(host_test::waitFor([&] {
+        if (!e.run([&](EditorView& v) { text = v.document().model.text(); })) return true;   // thread gone
+        return text.find(u"ab") != u16::npos;
+    })) << "got: " << str::toUtf8(text);
+    EXPECT_NE(text.find(u"ab"), u16::npos);
+    // Still the same host: its thread answers and nothing reloaded the plug-in.
+    EXPECT_TRUE(e.run([](EditorView&) {}));
+    EXPECT_EQ(GetModuleHandleW(L"vexa2.dll"), nullptr);
 }
 
 TEST_F(PluginExports, ActivationStartsThePlugInForTeXFiles) {
