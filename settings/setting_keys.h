@@ -120,7 +120,8 @@ constexpr const char16_t* RefSort = u"RefSort";
 constexpr const char16_t* CiteSort = u"CiteSort";
 } // namespace easy_support
 
-// Also holds one key code list per toolbar button index.
+// Also holds the key of each shortcut slot that differs from its default,
+// under the slot's decimal number (mainwindow/shortcuts.h).
 namespace shortcut {
 constexpr const char16_t* Section = u"ShortCut";
 constexpr const char16_t* Status = u"Status";

@@ -211,7 +211,7 @@ bool install(PluginThreadContext& ctx, HookSink& sink) {
         ctx.keys.itemBibitem = static_cast<uint32_t>(setting(support::Section, support::ItemBibitemKey, 269));
         step(ctx, sink.prepareEasySupport(), msgid::EasySupportFailed, ok);
     }
-    if (shortcuts) step(ctx, sink.buildShortcutTable(ctx.keys), msgid::ShortcutTableFailed, ok);
+    if (shortcuts) step(ctx, sink.buildShortcutTable(ctx.keys.shortcutTable), msgid::ShortcutTableFailed, ok);
     if (support || easySupport || shortcuts)
         hook(ctx, ctx.keyboardHook, WH_KEYBOARD, keyboardProc, msgid::HookKeyboardFailed, ok);
 

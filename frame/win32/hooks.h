@@ -32,11 +32,8 @@ public:
     // failed. Until those features exist there is nothing to prepare.
     virtual bool prepareSupportWindow() { return true; }
     virtual bool prepareEasySupport() { return true; }
-    // Sets keys.shortcutTable.
-    virtual bool buildShortcutTable(SupportKeys& keys) {
-        (void)keys;
-        return true;
-    }
+    // Fills the shortcut table from the stored keys.
+    virtual bool buildShortcutTable(shortcuts::Table& table) = 0;
 
 protected:
     ~HookSink() = default;   // not deleted through this interface

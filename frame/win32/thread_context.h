@@ -2,21 +2,13 @@
 // on a thread of its own). Made on the thread's first call, destroyed when
 // the thread ends or the library is unloaded.
 #pragma once
+#include "mainwindow/key_dispatch.h"
 #include "mainwindow/win32/main_window.h"
 #include "settings/setting.h"
 
 #include <array>
 #include <cstdint>
 #include <windows.h>
-
-// Keys the support features react to (virtual key in the low byte,
-// modifier bits above it; 0 = none), read when the hooks are installed.
-struct SupportKeys {
-    uint32_t easySupport = 0;
-    uint32_t showSupport = 0;
-    uint32_t itemBibitem = 0;
-    const void* shortcutTable = nullptr; // not owned: the main window's
-};
 
 class PluginThreadContext {
 public:
@@ -41,7 +33,7 @@ public:
     HHOOK keyboardHook = nullptr;
     HHOOK getMessageHook = nullptr;
     HHOOK callWndProcHook = nullptr;
-    SupportKeys keys;
+    SupportKeys keys;              // read when the keyboard hook goes in
     // What the settings object's buffer-less string reads return on this thread.
     std::array<char16_t, CSetting::ThreadBufferCapacity> textBuffer{};
 };

@@ -23,11 +23,11 @@
 #include "mainwindow/toolbar_layout.h"
 #include "mainwindow/toolbar_table.h"
 #include "mainwindow/win32/jump_command.h"
+#include "mainwindow/win32/key_dispatch_win32.h"
 #include "mainwindow/win32/popup_menu.h"
 #include "mainwindow/win32/system_menu.h"
 #include "mainwindow/win32/toolbar.h"
 #include "outline/subwindow_geometry.h"
-#include "outline/win32/dialog_search.h"
 #include "outline/win32/outline_commands.h"
 #include "settings/setting_keys.h"
 #include "support/dictionary_store.h"
@@ -127,6 +127,17 @@ public:
     }
     bool offerWheel(int) override { return false; }
     bool dispatchKey(WPARAM key, LPARAM info) override { return window_.offerKey(key, info); }
+    bool buildShortcutTable(shortcuts::Table& table) override {
+        CSetting* settings = app::settings();
+        if (!settings) return false;
+        try {
+            shortcuts::buildShortcutTable(table, *settings);
+        } catch (const std::bad_alloc&) {
+            table.clear();
+            return false;
+        }
+        return true;
+    }
 
 private:
     MainWindow& window_;
@@ -435,13 +446,9 @@ bool MainWindow::createDictionaries() {
 }
 
 bool MainWindow::offerKey(WPARAM key, LPARAM info) {
-    // Only presses; the outline window takes its keys while it has the focus.
-    if (info & (1u << 31)) return false;
-    HWND outline = outlineWindow();
-    HWND focus = GetFocus();
-    if (outline && focus && (focus == outline || IsChild(outline, focus)))
-        return static_cast<DialogSearch*>(outline_.get())->offerKey(static_cast<UINT>(key));
-    return false;
+    if (info & (1u << 31)) return false;   // only presses
+    PluginThreadContext* ctx = ownContext();
+    return ctx && key_dispatch_win32::offer(*this, ctx->keys, key);
 }
 
 HWND MainWindow::outlineWindow() const { return outline_ ? outline_->handle() : nullptr; }
@@ -691,6 +698,7 @@ std::wstring MainWindow::tipText(uint32_t command) const {
     auto add = [&s](const std::wstring& more) {
         if (s.size() + more.size() <= TipLimit) s += more;
     };
+    if (PluginThreadContext* ctx = ownContext()) add(key_dispatch_win32::tipLine(ctx->keys, command));
     bool lock = on(SharedToggle::RootLock), swap = on(SharedToggle::Swap);
     using toolbar_table::Addition;
     switch (toolbar_table::additionOf(command)) {

@@ -52,8 +52,8 @@ public:
     // The outline window, which takes the focus after a pending jump; none
     // while it is closed.
     HWND outlineWindow() const;
-    // A key press the thread's keyboard hook saw; true when a window of
-    // this one used it up.
+    // A key press the thread's keyboard hook saw, for the key dispatcher;
+    // true when it was used up.
     bool offerKey(WPARAM key, LPARAM info);
     // The slot the outline window lives in; the outline's own code fills
     // and empties it.
@@ -88,6 +88,8 @@ public:
     HWND toolbarWindow() const { return toolbar_; }
     bool docked() const { return rebar_.docked(); }
     bool ready() const { return ready_; }
+    // False while a command or a toolbar customization runs.
+    bool idle() const { return idle_; }
     // Hooks report the band's child width here (RBN_CHILDSIZE).
     void onRebarChildSize(int width) { rebar_.childSized(width); }
     // Hooks report when a host menu is open: the toolbar shows the arrow.

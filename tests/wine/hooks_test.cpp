@@ -53,9 +53,9 @@ public:
     }
     bool prepareSupportWindow() override { return !failSupport; }
     bool prepareEasySupport() override { return !failEasySupport; }
-    bool buildShortcutTable(SupportKeys& k) override {
+    bool buildShortcutTable(shortcuts::Table& table) override {
         ++shortcutBuilds;
-        k.shortcutTable = this;
+        table[0x247] = 41079;
         return true;
     }
 
@@ -178,7 +178,7 @@ TEST_F(Hooks, InstalledPerThreadAsTheSettingsAskAndRemoved) {
     EXPECT_EQ(ha.keys.showSupport, 3u);
     EXPECT_EQ(ha.keys.easySupport, 288u);
     EXPECT_EQ(ha.keys.itemBibitem, 269u);
-    EXPECT_EQ(ha.keys.shortcutTable, &sa);
+    EXPECT_EQ(ha.keys.shortcutTable, (shortcuts::Table{{0x247, 41079}}));
 
     on(a, [](PluginThreadContext& c) { hooks::remove(c); });
     ha = handles(a);
@@ -208,7 +208,7 @@ TEST_F(Hooks, InstalledPerThreadAsTheSettingsAskAndRemoved) {
     EXPECT_NE(ha.keyboard, nullptr);
     EXPECT_EQ(ha.keys.showSupport, 0x220u);
     EXPECT_EQ(ha.keys.easySupport, 0u);
-    EXPECT_EQ(ha.keys.shortcutTable, nullptr);
+    EXPECT_TRUE(ha.keys.shortcutTable.empty()) << "built only when shortcut keys are on";
 }
 
 TEST_F(Hooks, HostHighlightCommandsSwitchHighlightingOff) {

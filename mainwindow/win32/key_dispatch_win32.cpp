@@ -1,0 +1,95 @@
+#include "mainwindow/win32/key_dispatch_win32.h"
+
+#include "base/win32/wide.h"
+#include "mainwindow/win32/main_window.h"
+#include "outline/win32/dialog_search.h"
+#include "support/win32/imm_context.h"
+
+namespace key_dispatch_win32 {
+namespace {
+
+using key_dispatch::WindowRef;
+
+WindowRef ref(HWND w) { return reinterpret_cast<WindowRef>(w); }
+HWND window(WindowRef w) { return reinterpret_cast<HWND>(w); }
+
+bool held(int key) { return GetKeyState(key) < 0; }
+
+bool holds(HWND outer, HWND focus) { return outer && focus && (focus == outer || IsChild(outer, focus)); }
+
+// The main window's side of the dispatcher.
+//
+// The support window and the easy-support popup are not part of the
+// plug-in yet: until they are, neither is ever open, visible or running,
+// the support window never opens and the easy-support actions are not
+// available, so their keys pass on to the host.
+class Target final : public key_dispatch::KeyTarget {
+public:
+    explicit Target(MainWindow& window) : window_(window) {}
+
+    bool supportWindowVisible() const override { return false; }
+    bool offerSupportWindow(KeyCode) override { return false; }
+    bool easySupportPopupOpen() const override { return false; }
+    bool offerEasySupportPopup(uint32_t) override { return false; }
+    bool inputSupportRunning() const override { return false; }
+    bool openSupportWindow() override { return false; }
+    bool easySupportAvailable() const override { return false; }
+    // Not called while easySupportAvailable is false.
+    bool runEasySupport() override { return false; }
+    bool runNewItem() override { return false; }
+
+    bool offerSubWindow(KeyCode code) override {
+        // Of the sub-windows only the outline window takes keys so far;
+        // it reads them without modifiers.
+        HWND outline = window_.outlineWindow();
+        if (!holds(outline, GetFocus())) return false;
+        auto* search = static_cast<DialogSearch*>(window_.outlineSlot().get());
+        return search->offerKey(key_code::virtualKey(code));
+    }
+
+    bool editorTakesAction() const override {
+        HWND editor = window_.editor();
+        return editor && GetFocus() == editor && ImmContext(editor).isNotComposing();
+    }
+
+    bool commandRunning() const override { return !window_.idle(); }
+    void runCommand(uint32_t command) override { window_.runCommand(command); }
+
+    std::vector<WindowRef> focusOrder() const override {
+        std::vector<WindowRef> order;
+        auto add = [&order](HWND w) {
+            if (w && IsWindow(w) && IsWindowVisible(w)) order.push_back(ref(w));
+        };
+        add(window_.editor());
+        add(window_.outlineWindow());
+        for (HWND w : window_.subWindows()) add(w);
+        return order;
+    }
+    std::vector<WindowRef> focusChain() const override {
+        HWND focus = GetFocus();
+        HWND parent = focus ? GetAncestor(focus, GA_PARENT) : nullptr;
+        HWND grandparent = parent ? GetAncestor(parent, GA_PARENT) : nullptr;
+        return {ref(focus), ref(parent), ref(grandparent)};
+    }
+    void setFocus(WindowRef w) override { SetFocus(window(w)); }
+
+private:
+    MainWindow& window_;
+};
+
+} // namespace
+
+bool offer(MainWindow& mainWindow, const SupportKeys& keys, WPARAM virtualKey) {
+    key_dispatch::KeyEvent key{static_cast<uint32_t>(virtualKey), held(VK_SHIFT), held(VK_CONTROL), held(VK_MENU)};
+    Target target(mainWindow);
+    return key_dispatch::dispatchKey(key, keys, target);
+}
+
+std::wstring tipLine(const SupportKeys& keys, uint32_t command) {
+    KeyCode key = shortcuts::keyOf(keys.shortcutTable, command);
+    if (!key) return std::wstring();
+    u16 name = key_code::keyName(key);
+    return L"\r\n" + std::wstring(wide::w(name));
+}
+
+} // namespace key_dispatch_win32
