@@ -75,7 +75,9 @@ TEST(EasySupportAnalysis, TextBeforeTheCaretDecidesTheAction) {
     for (const Case& c : cases) {
         Analysis a = easy_support::analyze(c.text, abbreviations.lookup());
         EXPECT_EQ(a.kind, c.kind) << str::toUtf8(c.text);
-        if (c.kind == Analysis::OpenList) EXPECT_EQ(a.trigger, c.trigger) << str::toUtf8(c.text);
+        if (c.kind == Analysis::OpenList) {
+            EXPECT_EQ(a.trigger, c.trigger) << str::toUtf8(c.text);
+        }
     }
 }
 

@@ -25,7 +25,9 @@ TEST(NewItem, LineDecidesTheNextItem) {
     for (const Case& c : cases) {
         auto got = new_item::forLine(c.line);
         ASSERT_EQ(got.has_value(), c.item) << str::toUtf8(c.line);
-        if (got) EXPECT_EQ(*got, (new_item::Insertion{c.begin, c.end})) << str::toUtf8(c.line);
+        if (got) {
+            EXPECT_EQ(*got, (new_item::Insertion{c.begin, c.end})) << str::toUtf8(c.line);
+        }
     }
 }
 
