@@ -239,8 +239,10 @@ SupportSession::KeyResult SupportSession::handleKey(int32_t key, const snippet::
         return KeyResult::Close;
     }
     if (key == options_.insertKey) {
+        // The box already reads the command: keep its caret where the user
+        // put it.
         if (inputIsSelected()) {
-            show(true);
+            show(false);
             recordUse();
         } else if (autoCompleted_) {
             lookUp();
@@ -270,7 +272,7 @@ SupportSession::KeyResult SupportSession::handleKey(int32_t key, const snippet::
         lookUp();
         if (!options_.insertAfterComplete) return KeyResult::Used;
         if (inputIsSelected()) {
-            show(true);
+            show(false);
             recordUse();
         }
         insert(target);

@@ -113,10 +113,3 @@ TEST(ReferenceCandidates, LetterFilterIgnoresCaseAndFallsBackToAll) {
         EXPECT_EQ(names(rows), c.expected) << static_cast<char>(c.letter);
     }
 }
-
-TEST(ReferenceCandidates, OrderCyclesThroughTheFourOffered) {
-    EXPECT_EQ(rc::nextOrder(0), 1);
-    EXPECT_EQ(rc::nextOrder(3), 0);
-    EXPECT_EQ(rc::clampOrder(9), 3);
-    EXPECT_EQ(rc::clampOrder(-2), 0);
-}

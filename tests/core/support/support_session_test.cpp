@@ -132,6 +132,7 @@ TEST(SupportSession, UsesAreCountedInTheHistoryFile) {
     fx.open();
     fx.type(u"textbf{}");
     EXPECT_EQ(fx.press(13), Key::Close);
+    EXPECT_EQ(fx.editor.caret(), (Position{9, 0}));   // where the box's caret was
     auto records = history_file::read(fx.store->historyPath(), 8);
     EXPECT_EQ(records[7].useCount, 1);
     EXPECT_EQ(records[4].useCount, 0);
