@@ -16,6 +16,9 @@ u16 ansiToUtf16(std::string_view bytes);
 std::string utf16ToAnsi(u16view text);
 // Case-insensitive three-way compare with the user's default locale.
 int compareNoCase(u16view a, u16view b);
+// Case-sensitive three-way compare with the user's default locale, as lists
+// of names are ordered for the user (not a code-unit order: "a" < "B").
+int compareLocale(u16view a, u16view b);
 
 // --- environment ----------------------------------------------------------
 // False when the variable is not set.

@@ -65,6 +65,27 @@ private:
     bool stopped_;
 };
 
+// Saves caret, selection and scroll (view kind) on save() and puts them back
+// on restore(); drawing stays stopped in between. For actions that decide
+// on the way whether the editor is to be left as it was: when restore() is
+// never called, the end only resumes drawing.
+class EditorCursorManual {
+public:
+    explicit EditorCursorManual(HostEditor& editor) : editor_(editor) {}
+    ~EditorCursorManual();
+    EditorCursorManual(const EditorCursorManual&) = delete;
+    EditorCursorManual& operator=(const EditorCursorManual&) = delete;
+
+    void save();
+    void restore();
+    bool restored() const { return restored_; }
+private:
+    HostEditor& editor_;   // not owned
+    Position caret_, scroll_, selStart_, selEnd_;
+    bool saved_ = false;   // drawing is stopped and waits to be resumed
+    bool restored_ = false;
+};
+
 // Saves caret, selection and scroll (view kind) and restores them when it
 // ends; drawing stays stopped in between.
 class EditorCursor {
@@ -74,7 +95,5 @@ public:
     EditorCursor(const EditorCursor&) = delete;
     EditorCursor& operator=(const EditorCursor&) = delete;
 private:
-    HostEditor& editor_;
-    EditorRedraw redraw_;
-    Position caret_, scroll_, selStart_, selEnd_;
+    EditorCursorManual cursor_;
 };

@@ -36,24 +36,45 @@ int32_t translate(int32_t v, std::span<const CommandEntry> commands) {
     return v;
 }
 
+namespace {
+namespace keys = ini_keys::settings;
+
+// The list is read with room for 100 characters, the words with room for
+// 1024, as the settings have always been read.
+template <size_t Room> std::vector<int32_t> readValues(CSetting& settings, const char16_t* key, size_t count) {
+    std::array<char16_t, Room + 1> text{};
+    settings.readString(keys::Section, key, u"", text.data(), text.size());
+    return parse(text.data(), count);
+}
+} // namespace
+
+std::vector<int32_t> readList(CSetting& settings) {
+    return readValues<100>(settings, keys::SupportHistoryList, ListSlots);
+}
+
+std::vector<int32_t> readWords(CSetting& settings) {
+    return readValues<1024>(settings, keys::SupportHistoryWords, WordSlots);
+}
+
+void writeList(CSetting& settings, std::span<const int32_t> values) {
+    settings.writeString(keys::Section, keys::SupportHistoryList, format(values).c_str());
+}
+
+void writeWords(CSetting& settings, std::span<const int32_t> values) {
+    settings.writeString(keys::Section, keys::SupportHistoryWords, format(values).c_str());
+}
+
 void translateSettings(CSetting& settings, std::span<const CommandEntry> commands) {
-    namespace keys = ini_keys::settings;
     auto map = [&](int32_t v) { return v < 0 ? v : translate(v, commands); };
 
     settings.beginBatch();
     settings.writeInt(keys::Section, keys::SupportHistory, map(settings.readInt(keys::Section, keys::SupportHistory, 0)));
-
-    std::array<char16_t, 101> listText{};
-    settings.readString(keys::Section, keys::SupportHistoryList, u"", listText.data(), listText.size());
-    auto list = parse(listText.data(), ListSlots);
+    auto list = readList(settings);
     for (int32_t& v : list) v = map(v);
-    settings.writeString(keys::Section, keys::SupportHistoryList, format(list).c_str());
-
-    std::array<char16_t, 1025> wordsText{};
-    settings.readString(keys::Section, keys::SupportHistoryWords, u"", wordsText.data(), wordsText.size());
-    auto words = parse(wordsText.data(), WordSlots);
+    writeList(settings, list);
+    auto words = readWords(settings);
     for (int32_t& v : words) v = map(v);
-    settings.writeString(keys::Section, keys::SupportHistoryWords, format(words).c_str());
+    writeWords(settings, words);
     settings.endBatch();
 }
 

@@ -20,6 +20,12 @@ inline constexpr size_t WordSlots = 52;
 std::vector<int32_t> parse(u16view text, size_t count);
 u16 format(std::span<const int32_t> values);
 
+// The two lists as the settings hold them: a missing value is -1.
+std::vector<int32_t> readList(CSetting& settings);    // ListSlots values
+std::vector<int32_t> readWords(CSetting& settings);   // WordSlots values
+void writeList(CSetting& settings, std::span<const int32_t> values);
+void writeWords(CSetting& settings, std::span<const int32_t> values);
+
 // The first current position whose entry was loaded from old position v;
 // v itself when none was.
 int32_t translate(int32_t v, std::span<const CommandEntry> commands);

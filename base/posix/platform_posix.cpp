@@ -112,6 +112,18 @@ int compareNoCase(u16view a, u16view b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+// Letters first without regard to case, then lower case before upper case
+// at the first difference: the order a user's locale gives plain text.
+int compareLocale(u16view a, u16view b) {
+    if (int r = compareNoCase(a, b)) return r;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == b[i]) continue;
+        bool lowerA = foldCase(a[i]) != a[i];
+        return lowerA ? -1 : 1;
+    }
+    return 0;
+}
+
 bool getEnv(u16view name, u16& value) {
     const char* v = std::getenv(str::toUtf8(name).c_str());
     if (!v) return false;

@@ -34,6 +34,13 @@ int compareNoCase(u16view a, u16view b) {
     return r == 0 ? 0 : r - 2; // CSTR_LESS_THAN 1, EQUAL 2, GREATER 3
 }
 
+int compareLocale(u16view a, u16view b) {
+    int r = CompareStringW(LOCALE_USER_DEFAULT, 0,
+                           reinterpret_cast<const wchar_t*>(a.data()), static_cast<int>(a.size()),
+                           reinterpret_cast<const wchar_t*>(b.data()), static_cast<int>(b.size()));
+    return r == 0 ? 0 : r - 2;
+}
+
 bool getEnv(u16view name, u16& value) {
     u16 n(name);
     DWORD size = GetEnvironmentVariableW(w(n), nullptr, 0);

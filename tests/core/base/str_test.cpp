@@ -1,4 +1,5 @@
 #include "base/str.h"
+#include "base/platform.h"
 
 #include <gtest/gtest.h>
 
@@ -34,4 +35,18 @@ TEST(StrNoCase, IgnoresAsciiCase) {
     EXPECT_FALSE(str::equalsNoCase(u"Basic", u"BasicX"));
     EXPECT_LT(str::compareNoCase(u"abc", u"ABD"), 0);
     EXPECT_GT(str::compareNoCase(u"b", u"A"), 0);
+}
+
+// Names in lists are ordered as the user reads them: letters without
+// regard to case first, lower case before upper case only on a tie.
+TEST(PlatformCompareLocale, OrdersLettersBeforeCase) {
+    struct Case { const char16_t* a; const char16_t* b; int sign; };
+    const Case cases[] = {
+        {u"a", u"B", -1}, {u"B", u"a", 1}, {u"a", u"A", -1}, {u"Ab", u"ab", 1},
+        {u"eq:b", u"fig:a", -1}, {u"ab", u"abc", -1}, {u"same", u"same", 0},
+    };
+    for (const Case& c : cases) {
+        int r = platform::compareLocale(c.a, c.b);
+        EXPECT_EQ((r > 0) - (r < 0), c.sign) << str::toUtf8(c.a) << " vs " << str::toUtf8(c.b);
+    }
 }

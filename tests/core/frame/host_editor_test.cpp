@@ -139,3 +139,36 @@ TEST(MemoryEditorModel, PositionsAreClampedToTheDocument) {
     EXPECT_EQ(ed.GetLineText(7), u"");
     EXPECT_EQ(ed.GetLineLength(-1), 0);
 }
+
+// An action that decided to act keeps what it did: the end only lets the
+// editor draw again.
+TEST(EditorCursorManual, WithoutRestoreOnlyResumesDrawing) {
+    CountingEditor ed(u"abc def");
+    ed.SetCaretPos(PosKind::View, Position{2, 0});
+    {
+        EditorCursorManual cursor(ed);
+        cursor.save();
+        EXPECT_EQ(ed.redrawDepth(), 1);
+        ed.SetSelection(Position{0, 0}, Position{7, 0});
+        EXPECT_FALSE(cursor.restored());
+    }
+    EXPECT_EQ(ed.anchor(), (Position{0, 0}));
+    EXPECT_EQ(ed.caret(), (Position{7, 0}));
+    EXPECT_EQ(ed.stops, 1);
+    EXPECT_EQ(ed.resumes, 1);
+}
+
+TEST(EditorCursorManual, RestoreResumesDrawingOnce) {
+    CountingEditor ed(u"abc def");
+    ed.SetCaretPos(PosKind::View, Position{2, 0});
+    {
+        EditorCursorManual cursor(ed);
+        cursor.save();
+        ed.SetSelection(Position{0, 0}, Position{7, 0});
+        cursor.restore();
+        EXPECT_TRUE(cursor.restored());
+    }
+    EXPECT_EQ(ed.caret(), (Position{2, 0}));
+    EXPECT_EQ(ed.anchor(), (Position{2, 0}));
+    EXPECT_EQ(ed.resumes, 1);
+}
