@@ -97,7 +97,7 @@ void VexaMake::run() {
     in.paperSize =
         paper_size::DeterminePaperSize(editor, root.separate ? u16view(root.file) : u16view(), settings.get(), papers);
     publish(batch_env::MakeVariables(in, settings.get()));
-    publish(output_freshness::Variables(output_freshness::Check(root, document)));
+    publish(output_freshness::Variables(output_freshness::Check(root.file, document)));
     texedit_ = source_jump::ProvideInverseSearchCommand(settings.get());
 
     u16 folder = settings.folder(pluginFolder);
