@@ -120,6 +120,7 @@ public:
     explicit MainWindowHooks(MainWindow& window) : window_(window) {}
     // Popups that close on a click elsewhere come with the support windows.
     void onClickNotice(HWND) override {}
+    Band dockedBand() const override { return Band{window_.rebarBand().rebar(), window_.rebarBand().bandId()}; }
     void onRebarChildSize(int width) override { window_.onRebarChildSize(width); }
     void setHostMenuOpen() override { window_.setHostMenuOpen(true); }
     void moveSubWindows(bool mainFollows, bool subWindowsFollow) override {

@@ -85,8 +85,9 @@ public:
 
     HWND toolbarWindow() const { return toolbar_; }
     bool docked() const { return rebar_.docked(); }
+    const EditorRebar& rebarBand() const { return rebar_; }
     bool ready() const { return ready_; }
-    // Hooks report the band's child width here (RBN_CHILDSIZE).
+    // Hooks report our band's child width here (RBN_CHILDSIZE).
     void onRebarChildSize(int width) { rebar_.childSized(width); }
     // Hooks report when a host menu is open: the toolbar shows the arrow.
     void setHostMenuOpen(bool open) { hostMenuOpen_ = open; }
