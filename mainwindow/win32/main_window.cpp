@@ -30,6 +30,7 @@
 #include "outline/subwindow_geometry.h"
 #include "outline/win32/dialog_search.h"
 #include "outline/win32/outline_commands.h"
+#include "outline/win32/subwindow_host.h"
 #include "settings/setting_keys.h"
 #include "support/dictionary_store.h"
 
@@ -145,14 +146,6 @@ void MainWindow::rememberFrame() {
     follower_.remember(f.left, f.top);
 }
 
-namespace {
-void moveBy(HWND window, int dx, int dy) {
-    RECT w{};
-    if (!window || !IsWindow(window) || !GetWindowRect(window, &w)) return;
-    SetWindowPos(window, nullptr, w.left + dx, w.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-} // namespace
-
 void MainWindow::frameMoved(bool mainFollows, bool subWindowsFollow) {
     RECT f{};
     if (HWND frame = GetAncestor(editor_, GA_ROOT)) GetWindowRect(frame, &f);
@@ -161,10 +154,15 @@ void MainWindow::frameMoved(bool mainFollows, bool subWindowsFollow) {
     if (!handle() || !by) return;
     int dx = by->dx, dy = by->dy;
     if (dx == 0 && dy == 0) return;
-    if (mainFollows && !rebar_.docked()) moveBy(handle(), dx, dy);
-    if (!subWindowsFollow) return;
-    moveBy(outlineWindow(), dx, dy);
-    for (HWND w : subWindows_) moveBy(w, dx, dy);
+    if (mainFollows && !rebar_.docked()) subwindow_host::moveBy(handle(), dx, dy);
+    if (subWindowsFollow) subwindow_host::moveBy(openSubWindows(), dx, dy);
+}
+
+std::vector<HWND> MainWindow::openSubWindows() const {
+    std::vector<HWND> all;
+    if (HWND outline = outlineWindow()) all.push_back(outline);
+    all.insert(all.end(), subWindows_.begin(), subWindows_.end());
+    return all;
 }
 
 void MainWindow::registerSubWindow(HWND window) {
@@ -570,14 +568,7 @@ void MainWindow::trackForeground() {
 
 // Hides the visible sub-windows, or shows the hidden ones without taking
 // the focus from whatever the user clicked.
-void MainWindow::showSubWindows(bool show) {
-    auto apply = [show](HWND w) {
-        if (!w || !IsWindow(w) || (IsWindowVisible(w) != 0) == show) return;
-        ShowWindow(w, show ? SW_SHOWNA : SW_HIDE);
-    };
-    apply(outlineWindow());
-    for (HWND w : subWindows_) apply(w);
-}
+void MainWindow::showSubWindows(bool show) { subwindow_host::showWithHost(openSubWindows(), show); }
 
 // ---- commands ------------------------------------------------------------
 

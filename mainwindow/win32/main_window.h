@@ -119,6 +119,8 @@ private:
     void applyHighlight();
     void trackForeground();
     void showSubWindows(bool show);
+    // The outline window and the registered ones, as they follow the host.
+    std::vector<HWND> openSubWindows() const;
     void checkButtonHeight();
     bool createDictionaries();
     void uncount();
