@@ -111,7 +111,9 @@ LRESULT CALLBACK callWndProc(int code, WPARAM wParam, LPARAM lParam) {
                 auto* header = reinterpret_cast<NMHDR*>(s->lParam);
                 if (header && header->code == static_cast<UINT>(RBN_CHILDSIZE)) {
                     auto* size = reinterpret_cast<NMREBARCHILDSIZE*>(s->lParam);
-                    t->sink->onRebarChildSize(size->rcChild.right - size->rcChild.left);
+                    HookSink::Band own = t->sink->dockedBand();
+                    if (own.rebar && header->hwndFrom == own.rebar && size->wID == own.id)
+                        t->sink->onRebarChildSize(size->rcChild.right - size->rcChild.left);
                 }
                 break;
             }

@@ -14,7 +14,15 @@ public:
     // A mouse press, command or system command reached window (popups
     // close when it is none of theirs).
     virtual void onClickNotice(HWND window) = 0;
-    // The rebar gave the docked band's child this width.
+    // The band the main window is docked as: the host's rebar and the
+    // band's identifier; a null rebar while it floats.
+    struct Band {
+        HWND rebar = nullptr;
+        UINT id = 0;
+    };
+    virtual Band dockedBand() const = 0;
+    // The rebar gave the docked band's child this width. Only that band's
+    // reports come here: the rebar reports every band it lays out.
     virtual void onRebarChildSize(int width) = 0;
     // A menu of the host is open (the toolbar's cursor depends on it).
     virtual void setHostMenuOpen() = 0;

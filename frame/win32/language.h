@@ -2,6 +2,9 @@
 // plug-in that holds every user-visible text, most dialog templates, the
 // menus and the toolbar bitmap. One per process.
 #pragma once
+#include "base/text.h"
+#include "base/win32/wide.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -31,6 +34,8 @@ HMODULE module();
 // no text. Owned by the library: use at once or copy.
 const wchar_t* message(uint32_t id);
 const wchar_t* config(uint32_t id);
+// A text as the portable core takes it: a copy.
+inline u16 text(uint32_t id) { return wide::u(message(id)); }
 
 // MessageBoxW with text and caption from the library.
 int messageBox(HWND owner, uint32_t textId, uint32_t captionId, UINT flags);

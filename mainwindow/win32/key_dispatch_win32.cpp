@@ -85,11 +85,9 @@ bool offer(MainWindow& mainWindow, const SupportKeys& keys, WPARAM virtualKey) {
     return key_dispatch::dispatchKey(key, keys, target);
 }
 
-std::wstring tipLine(const SupportKeys& keys, uint32_t command) {
+u16 shortcutName(const SupportKeys& keys, uint32_t command) {
     KeyCode key = shortcuts::keyOf(keys.shortcutTable, command);
-    if (!key) return std::wstring();
-    u16 name = key_code::keyName(key);
-    return L"\r\n" + std::wstring(wide::w(name));
+    return key ? key_code::keyName(key) : u16();
 }
 
 } // namespace key_dispatch_win32

@@ -15,8 +15,8 @@ namespace key_dispatch_win32 {
 // true when it was used and the host must not see it.
 bool offer(MainWindow& window, const SupportKeys& keys, WPARAM virtualKey);
 
-// The tool tip's line with the shortcut key of command: CR LF and the
-// key's name, or empty when no key runs it.
-std::wstring tipLine(const SupportKeys& keys, uint32_t command);
+// The name of the command's shortcut key in the thread's table; empty when
+// it has none (or shortcut keys are off).
+u16 shortcutName(const SupportKeys& keys, uint32_t command);
 
 } // namespace key_dispatch_win32

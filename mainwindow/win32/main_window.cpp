@@ -19,6 +19,7 @@
 #include "make/win32/run_make.h"
 #include "mainwindow/command_dispatch.h"
 #include "mainwindow/command_ids.h"
+#include "mainwindow/command_texts.h"
 #include "mainwindow/comment_commands.h"
 #include "mainwindow/toolbar_layout.h"
 #include "mainwindow/toolbar_table.h"
@@ -29,6 +30,7 @@
 #include "mainwindow/win32/toolbar.h"
 #include "outline/subwindow_geometry.h"
 #include "outline/win32/outline_commands.h"
+#include "outline/win32/subwindow_host.h"
 #include "settings/setting_keys.h"
 #include "support/dictionary_store.h"
 
@@ -42,8 +44,6 @@ const wchar_t kClassName[] = L"Vexa2";
 const wchar_t kTitle[] = L"Vexa 2";
 constexpr UINT_PTR TimerId = 1;
 constexpr UINT TimerMs = 200;
-// Tool tips and the toolbar's texts hold one short line.
-constexpr size_t TipLimit = 79;
 // Failure texts of the window framework and the restart notice.
 constexpr uint32_t PropertyFailed = msgid::WindowPropertyFailed;
 constexpr uint32_t SubclassFailed = msgid::SubclassFailed;
@@ -70,19 +70,6 @@ bool getBit(uint64_t bits, uint32_t id) {
     return b >= 0 && (bits >> b) & 1;
 }
 
-std::wstring text(uint32_t id) { return lang::message(id); }
-
-std::wstring oneLine(std::wstring s) {
-    for (wchar_t& c : s)
-        if (c == L'\r' || c == L'\n') c = L' ';
-    return s;
-}
-
-std::wstring commandName(uint32_t command) {
-    uint32_t id = msgid::commandText(command);
-    return id ? text(id) : std::wstring();
-}
-
 bool on(SharedToggle t) { return shared_toggles::current(t) != 0; }
 
 // The current highlight pattern, empty when none can be built.
@@ -93,6 +80,17 @@ std::wstring highlightPattern() {
                      : highlight_presets::DefaultItem;
     const highlight_presets::Preset* p = highlight_presets::find(item);
     return p ? std::wstring(wide::w(p->pattern)) : std::wstring();
+}
+
+// What the toggles add to a command's texts, as they stand now.
+command_texts::State textState() {
+    command_texts::State s;
+    s.rootLock = on(SharedToggle::RootLock);
+    s.swap = on(SharedToggle::Swap);
+    s.highlight = on(SharedToggle::Highlight);
+    if (s.rootLock) s.lockedRoot = shared_toggles::lockedRoot(app::settings());
+    if (s.highlight) s.pattern = wide::u(highlightPattern().c_str());
+    return s;
 }
 
 Rect toRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
@@ -120,6 +118,7 @@ public:
     explicit MainWindowHooks(MainWindow& window) : window_(window) {}
     // Popups that close on a click elsewhere come with the support windows.
     void onClickNotice(HWND) override {}
+    Band dockedBand() const override { return Band{window_.rebarBand().rebar(), window_.rebarBand().bandId()}; }
     void onRebarChildSize(int width) override { window_.onRebarChildSize(width); }
     void setHostMenuOpen() override { window_.setHostMenuOpen(true); }
     void moveSubWindows(bool mainFollows, bool subWindowsFollow) override {
@@ -153,14 +152,6 @@ void MainWindow::rememberFrame() {
     follower_.remember(f.left, f.top);
 }
 
-namespace {
-void moveBy(HWND window, int dx, int dy) {
-    RECT w{};
-    if (!window || !IsWindow(window) || !GetWindowRect(window, &w)) return;
-    SetWindowPos(window, nullptr, w.left + dx, w.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-} // namespace
-
 void MainWindow::frameMoved(bool mainFollows, bool subWindowsFollow) {
     RECT f{};
     if (HWND frame = GetAncestor(editor_, GA_ROOT)) GetWindowRect(frame, &f);
@@ -169,10 +160,15 @@ void MainWindow::frameMoved(bool mainFollows, bool subWindowsFollow) {
     if (!handle() || !by) return;
     int dx = by->dx, dy = by->dy;
     if (dx == 0 && dy == 0) return;
-    if (mainFollows && !rebar_.docked()) moveBy(handle(), dx, dy);
-    if (!subWindowsFollow) return;
-    moveBy(outlineWindow(), dx, dy);
-    for (HWND w : subWindows_) moveBy(w, dx, dy);
+    if (mainFollows && !rebar_.docked()) subwindow_host::moveBy(handle(), dx, dy);
+    if (subWindowsFollow) subwindow_host::moveBy(openSubWindows(), dx, dy);
+}
+
+std::vector<HWND> MainWindow::openSubWindows() const {
+    std::vector<HWND> all;
+    if (HWND outline = outlineWindow()) all.push_back(outline);
+    all.insert(all.end(), subWindows_.begin(), subWindows_.end());
+    return all;
 }
 
 void MainWindow::registerSubWindow(HWND window) {
@@ -574,14 +570,7 @@ void MainWindow::trackForeground() {
 
 // Hides the visible sub-windows, or shows the hidden ones without taking
 // the focus from whatever the user clicked.
-void MainWindow::showSubWindows(bool show) {
-    auto apply = [show](HWND w) {
-        if (!w || !IsWindow(w) || (IsWindowVisible(w) != 0) == show) return;
-        ShowWindow(w, show ? SW_SHOWNA : SW_HIDE);
-    };
-    apply(outlineWindow());
-    for (HWND w : subWindows_) apply(w);
-}
+void MainWindow::showSubWindows(bool show) { subwindow_host::showWithHost(openSubWindows(), show); }
 
 // ---- commands ------------------------------------------------------------
 
@@ -658,70 +647,13 @@ void MainWindow::onMenuSelect(UINT item, UINT flags, HMENU) {
 // ---- texts ---------------------------------------------------------------
 
 std::wstring MainWindow::statusText(uint32_t command) const {
-    std::wstring s = oneLine(commandName(command));
-    if (s.empty()) return s;
-    bool lock = on(SharedToggle::RootLock), swap = on(SharedToggle::Swap);
-    using toolbar_table::Addition;
-    switch (toolbar_table::additionOf(command)) {
-    case Addition::SubWindow: s += text(msgid::StatusSubWindow); break;
-    case Addition::Outline:
-        if (lock) s += text(msgid::StatusRootLocked);
-        break;
-    case Addition::Typesetting:
-        s += text(swap ? msgid::StatusTypesetSwapOn : msgid::StatusTypesetSwapOff);
-        if (lock) s += text(msgid::StatusRootLocked);
-        break;
-    case Addition::RootFile: s += text(msgid::StatusOpenRoot); break;
-    case Addition::RootLock:
-        // The locked file's path comes with root resolution; until then
-        // the lock stays off.
-        if (lock) s += text(msgid::StatusRootPathBefore) + L")";
-        s += text(msgid::StatusOpenRoot);
-        break;
-    case Addition::Highlight:
-        if (on(SharedToggle::Highlight)) {
-            std::wstring pattern = highlightPattern();
-            if (!pattern.empty()) s += text(msgid::StatusPatternBefore) + pattern + L")";
-        }
-        break;
-    case Addition::Swap:
-        if (swap) s += text(msgid::StatusSwapOn);
-        break;
-    case Addition::None: break;
-    }
-    return s;
+    return wide::w(command_texts::statusText(command, textState(), &lang::text));
 }
 
 std::wstring MainWindow::tipText(uint32_t command) const {
-    std::wstring s = commandName(command);
-    if (s.size() > TipLimit) s.resize(TipLimit);
-    auto add = [&s](const std::wstring& more) {
-        if (s.size() + more.size() <= TipLimit) s += more;
-    };
-    if (PluginThreadContext* ctx = ownContext()) add(key_dispatch_win32::tipLine(ctx->keys, command));
-    bool lock = on(SharedToggle::RootLock), swap = on(SharedToggle::Swap);
-    using toolbar_table::Addition;
-    switch (toolbar_table::additionOf(command)) {
-    case Addition::SubWindow: add(text(msgid::TipSubWindow)); break;
-    case Addition::Typesetting:
-        add(text(swap ? msgid::TipTypesetSwapOn : msgid::TipTypesetSwapOff));
-        if (lock) add(text(msgid::TipRootLocked));
-        break;
-    case Addition::RootFile: add(text(msgid::TipOpenRoot)); break;
-    case Addition::RootLock:
-        if (lock) add(text(msgid::TipRootPathAfter));
-        add(text(msgid::TipOpenRoot));
-        break;
-    case Addition::Highlight:
-        if (on(SharedToggle::Highlight)) add(text(msgid::TipPatternBefore) + L"\r\n" + highlightPattern());
-        break;
-    case Addition::Swap:
-        if (swap) add(text(msgid::TipSwapOn));
-        break;
-    case Addition::Outline:
-    case Addition::None: break;
-    }
-    return s;
+    command_texts::State state = textState();
+    if (PluginThreadContext* ctx = ownContext()) state.shortcut = key_dispatch_win32::shortcutName(ctx->keys, command);
+    return wide::w(command_texts::tipText(command, state, &lang::text));
 }
 
 // ---- notifications -------------------------------------------------------
@@ -731,7 +663,7 @@ LRESULT MainWindow::onNotify(NMHDR* header) {
     if (header->code == TTN_GETDISPINFOW) {
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
         std::wstring tip = tipText(static_cast<uint32_t>(header->idFrom));
-        size_t n = std::min<size_t>(tip.size(), TipLimit);
+        size_t n = std::min<size_t>(tip.size(), command_texts::TextLimit);
         std::wmemcpy(info->szText, tip.c_str(), n);
         info->szText[n] = 0;
         info->lpszText = info->szText;
@@ -766,8 +698,8 @@ LRESULT MainWindow::onToolbarNotify(NMHDR* header) {
         auto* info = reinterpret_cast<NMTOOLBARW*>(header);
         if (!toolbar::describe(info->iItem, info->tbButton)) return FALSE;
         if (info->pszText && info->cchText > 0) {
-            std::wstring t = oneLine(commandName(info->tbButton.idCommand));
-            lstrcpynW(info->pszText, t.c_str(), info->cchText);
+            u16 t = command_texts::buttonText(info->tbButton.idCommand, &lang::text);
+            lstrcpynW(info->pszText, wide::w(t), info->cchText);
         }
         return TRUE;
     }

@@ -87,10 +87,11 @@ public:
 
     HWND toolbarWindow() const { return toolbar_; }
     bool docked() const { return rebar_.docked(); }
+    const EditorRebar& rebarBand() const { return rebar_; }
     bool ready() const { return ready_; }
     // False while a command or a toolbar customization runs.
     bool idle() const { return idle_; }
-    // Hooks report the band's child width here (RBN_CHILDSIZE).
+    // Hooks report our band's child width here (RBN_CHILDSIZE).
     void onRebarChildSize(int width) { rebar_.childSized(width); }
     // Hooks report when a host menu is open: the toolbar shows the arrow.
     void setHostMenuOpen(bool open) { hostMenuOpen_ = open; }
@@ -122,6 +123,8 @@ private:
     void applyHighlight();
     void trackForeground();
     void showSubWindows(bool show);
+    // The outline window and the registered ones, as they follow the host.
+    std::vector<HWND> openSubWindows() const;
     void checkButtonHeight();
     bool createDictionaries();
     void uncount();

@@ -1,8 +1,10 @@
 #include "mainwindow/win32/toolbar.h"
 
+#include "base/win32/wide.h"
 #include "frame/message_ids.h"
 #include "frame/win32/language.h"
 #include "lang/resource_ids.h"
+#include "mainwindow/command_texts.h"
 #include "mainwindow/toolbar_table.h"
 
 #include <string>
@@ -11,18 +13,11 @@ namespace toolbar {
 namespace {
 
 const wchar_t kProperty[] = L"Vexa_Toolbar_Prop";
-// A button's text as the toolbar keeps it: one line of at most 79 characters.
-constexpr size_t TextLimit = 79;
 // The plug-in's own cursor for buttons that open a window or menu.
 constexpr WORD OwnCursor = 127;
 
 std::wstring buttonText(uint32_t command) {
-    uint32_t id = msgid::commandText(command);
-    std::wstring text = id ? lang::message(id) : L"";
-    if (text.size() > TextLimit) text.resize(TextLimit);
-    for (wchar_t& c : text)
-        if (c == L'\r' || c == L'\n') c = L' ';
-    return text;
+    return wide::w(command_texts::buttonText(command, &lang::text));
 }
 
 // All 113 texts in one call: the toolbar numbers them in order, so text

@@ -54,24 +54,6 @@ void DialogSubCommon::savePlace() {
     subwindow_geometry::savePlace(*settings, name_, window, host, IsIconic(f) != 0);
 }
 
-void DialogSubCommon::moveBy(int dx, int dy) {
-    Rect r;
-    if (!windowRect(handle(), r)) return;
-    SetWindowPos(handle(), nullptr, r.left + dx, r.top + dy, 0, 0, kQuietMove | SWP_NOSIZE);
-}
-
-bool DialogSubCommon::hideForHost() {
-    if (!handle() || !IsWindowVisible(handle())) return false;
-    ShowWindow(handle(), SW_HIDE);
-    return true;
-}
-
-bool DialogSubCommon::showForHost() {
-    if (!handle() || IsWindowVisible(handle())) return false;
-    ShowWindow(handle(), SW_SHOWNOACTIVATE);
-    return true;
-}
-
 bool DialogSubCommon::takePendingJump() {
     Position target;
     {

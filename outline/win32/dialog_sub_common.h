@@ -1,8 +1,9 @@
 // What the floating tool windows (the outline and the palettes) share: a
 // modeless dialog owned by the main window that opens where the settings
 // say, remembers where it was, keeps a short system menu and a minimum
-// size, follows and hides with the host frame, and finishes a jump that
-// another host window left pending when it gets the focus.
+// size, and finishes a jump that another host window left pending when it
+// gets the focus. The main window moves and hides them with the host frame
+// (subwindow_host).
 #pragma once
 #include "base/text.h"
 #include "frame/win32/dialog.h"
@@ -30,13 +31,6 @@ public:
     // Records both saved rectangles, unless the host frame is minimised.
     // Called on destruction.
     void savePlace();
-    // Moves by the host frame's move, keeping size, z-order and activation.
-    void moveBy(int dx, int dy);
-    // While the host is in the background: false when it was not visible.
-    bool hideForHost();
-    // Back in front: shows without activating; false when already visible.
-    bool showForHost();
-
     // Finishes a pending jump in the editor window, unless this window's
     // owner asked for it. True when it did (the focus then went to the
     // editor). Subclasses call it when one of their controls gets the focus.

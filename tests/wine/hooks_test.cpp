@@ -34,6 +34,7 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         clicked_.push_back(window);
     }
+    Band dockedBand() const override { return band; }
     void onRebarChildSize(int width) override { childWidth = width; }
     void setHostMenuOpen() override { ++menuOpen; }
     void moveSubWindows(bool mainFollows, bool subFollow) override {
@@ -68,6 +69,7 @@ public:
         return keys_;
     }
 
+    Band band;   // set before the hooks go in
     std::atomic<int> childWidth{-1}, menuOpen{0}, moves{0}, wheelOffers{0}, wheelSteps{0}, shortcutBuilds{0};
     std::atomic<bool> lastMain{false}, lastSub{false}, takeWheel{false};
     std::atomic<bool> failSupport{false}, failEasySupport{false};
@@ -245,6 +247,8 @@ TEST_F(Hooks, HostHighlightCommandsSwitchHighlightingOff) {
 TEST_F(Hooks, ClicksMenusAndRebarSizesReachTheSink) {
     EditorThread& e = editor();
     RecordingSink sink;
+    const UINT ownBand = 9;
+    sink.band = HookSink::Band{e.rebar(), ownBand};
     ASSERT_TRUE(install(e, sink));
 
     PostMessageW(e.editor(), WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
@@ -263,15 +267,39 @@ TEST_F(Hooks, ClicksMenusAndRebarSizesReachTheSink) {
         DestroyMenu(menu);
         EXPECT_EQ(sink.menuOpen.load(), 2);
 
+        // Child sizes: only our band's, from our rebar, is taken.
+        struct Case {
+            HWND from;
+            UINT code, band;
+            int width;   // what the sink holds afterwards
+        };
+        HWND otherRebar = e.toolbar();   // any other window
+        const Case cases[] = {
+            {e.rebar(), static_cast<UINT>(NM_CLICK), ownBand, -1},
+            {e.rebar(), static_cast<UINT>(RBN_CHILDSIZE), 1, -1},     // the host's band
+            {otherRebar, static_cast<UINT>(RBN_CHILDSIZE), ownBand, -1},
+            {e.rebar(), static_cast<UINT>(RBN_CHILDSIZE), ownBand, 238},
+        };
+        for (const Case& c : cases) {
+            NMREBARCHILDSIZE size{};
+            size.hdr.hwndFrom = c.from;
+            size.hdr.code = c.code;
+            size.uBand = 0;
+            size.wID = c.band;
+            size.rcChild = RECT{12, 2, 250, 30};
+            SendMessageW(e.frame(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&size));
+            EXPECT_EQ(sink.childWidth.load(), c.width) << "band " << c.band << " code " << static_cast<int>(c.code);
+        }
+
+        // While floating nothing is taken, not even a band with our old id.
+        sink.childWidth = -1;
+        sink.band = HookSink::Band{};
         NMREBARCHILDSIZE size{};
         size.hdr.hwndFrom = e.rebar();
-        size.hdr.code = NM_CLICK;
-        size.rcChild = RECT{12, 2, 250, 30};
+        size.hdr.code = static_cast<UINT>(RBN_CHILDSIZE);
+        size.rcChild = RECT{0, 0, 100, 30};
         SendMessageW(e.frame(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&size));
         EXPECT_EQ(sink.childWidth.load(), -1);
-        size.hdr.code = static_cast<UINT>(RBN_CHILDSIZE);
-        SendMessageW(e.frame(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&size));
-        EXPECT_EQ(sink.childWidth.load(), 238);
     });
 }
 

@@ -91,6 +91,55 @@ TEST_F(MainWindowRebar, SavedPlaceAtTheTopPutsTheBandFirst) {
     EXPECT_EQ(readSetting(L"WindowPos", L"Rebar").substr(0, 4), L"0,0,");
 }
 
+// Every band the rebar lays out reports its child's size to the frame;
+// only our band's report may size our toolbar.
+TEST_F(MainWindowRebar, TheToolbarKeepsItsOwnBandsWidthWhenOtherBandsAreLaidOut) {
+    setting(L"BasicSettings", L"Window", L"6");
+    setting(L"WindowPos", L"Rebar", L"0,0,300,30");   // ours first, the host's after it
+    load();
+    EditorThread& e = editor();
+    HWND rebar = e.rebar();
+    // A second host band beside the host's toolbar, much narrower than ours.
+    on(e, [&](EditorView&) {
+        HWND box = CreateWindowExW(0, L"STATIC", L"box", WS_CHILD | WS_VISIBLE, 0, 0, 60, 20, rebar, nullptr,
+                                   nullptr, nullptr);
+        REBARBANDINFOW band{};
+        band.cbSize = sizeof band;
+        band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_ID;
+        band.fStyle = RBBS_CHILDEDGE;
+        band.hwndChild = box;
+        band.cxMinChild = 60;
+        band.cyMinChild = 20;
+        band.cx = 80;
+        band.wID = 77;
+        SendMessageW(rebar, RB_INSERTBANDW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+    });
+    command(e);
+    ASSERT_EQ(bandCount(e), 3);
+    HWND toolbar = pluginToolbar(e);
+    ASSERT_EQ(bandInfo(rebar, 0).hwndChild, toolbar);
+
+    // The frame narrows and widens again: the rebar lays every band out anew.
+    RECT frame = windowRect(e.frame());
+    for (int width : {500, 700}) {
+        on(e, [&](EditorView&) {
+            SetWindowPos(e.frame(), nullptr, 0, 0, width, frame.bottom - frame.top,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        });
+        RECT band{}, borders{};
+        on(e, [&](EditorView&) {
+            SendMessageW(rebar, RB_GETRECT, 0, reinterpret_cast<LPARAM>(&band));
+            SendMessageW(rebar, RB_GETBANDBORDERS, 0, reinterpret_cast<LPARAM>(&borders));
+        });
+        RECT own = windowRect(toolbar);
+        int bandChildWidth = (band.right - band.left) - borders.left - borders.right;
+        ASSERT_GT(bandChildWidth, 200) << width;
+        EXPECT_EQ(own.right - own.left, bandChildWidth) << "frame width " << width;
+    }
+    command(e);
+    EXPECT_EQ(bandCount(e), 2);
+}
+
 TEST_F(MainWindowRebar, AVariableHeightRebarKeepsItsStyle) {
     setting(L"BasicSettings", L"Window", L"6");
     load();

@@ -184,4 +184,35 @@ TEST_F(MainWindowPlacement, StatusLineFollowsTheHotButton) {
     command(e);
 }
 
+// While the root lock is on, the lock button's status line and tool tip
+// name the locked file.
+TEST_F(MainWindowPlacement, RootLockTextsNameTheLockedFile) {
+    setting(L"BasicSettings", L"Window", L"2");
+    setting(L"Root", L"Status", L"1");
+    setting(L"Root", L"0", L"C:\\doc\\main.tex");
+    load();
+    EditorThread& e = editor();
+    command(e);
+    HWND main = mainWindow(e);
+    HWND toolbar = pluginToolbar(e);
+    ASSERT_NE(toolbar, nullptr);
+    const UINT rootLock = 41123;
+    LRESULT index = SendMessageW(toolbar, TB_COMMANDTOINDEX, rootLock, 0);
+    ASSERT_GE(index, 0);
+    SendMessageW(toolbar, TB_SETHOTITEM, static_cast<WPARAM>(index), 0);
+    EXPECT_NE(host_test::statusText(e.statusBar()).find(englishMessage(0x104001F) + L"C:\\doc\\main.tex)"),
+              std::wstring::npos)
+        << host_test::statusText(e.statusBar());
+
+    NMTTDISPINFOW tip{};
+    tip.hdr.hwndFrom = nullptr;
+    tip.hdr.idFrom = rootLock;
+    tip.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(main, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    ASSERT_NE(tip.lpszText, nullptr);
+    EXPECT_NE(std::wstring(tip.lpszText).find(L"C:\\doc\\main.tex" + englishMessage(0x1040027)), std::wstring::npos)
+        << tip.lpszText;
+    command(e);
+}
+
 } // namespace

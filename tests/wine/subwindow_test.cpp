@@ -1,8 +1,8 @@
 // The floating sub-window frame on a real editor window of the stand-in
 // host: where it opens, what it saves when it closes, its system menu and
-// minimum size, following and hiding with the host, and the pending jump
-// it finishes when it gets the focus. The template is the plain test
-// dialog of the test language library.
+// minimum size, how the main window moves and hides it with the host, and
+// the pending jump it finishes when it gets the focus. The template is the
+// plain test dialog of the test language library.
 #include "base/str.h"
 #include "frame/win32/jump.h"
 #include "frame/win32/module.h"
@@ -11,6 +11,7 @@
 #include "host/editor_thread.h"
 #include "lang/test/dialogs_res.h"
 #include "outline/win32/dialog_sub_common.h"
+#include "outline/win32/subwindow_host.h"
 #include "settings/setting_keys.h"
 #include "tests/wine/language_test_support.h"
 
@@ -173,31 +174,42 @@ TEST_F(SubWindow, ShortSystemMenuAndMinimumSize) {
     });
 }
 
+// What the main window does to its sub-windows when the host frame moves
+// and when the host goes to the back and comes to the front again.
 TEST_F(SubWindow, FollowsAndHidesWithTheHost) {
     ASSERT_TRUE(open());
     run([&] { ShowWindow(sub.handle(), SW_SHOWNOACTIVATE); });
+    HWND gone = nullptr;
+    run([&] {
+        gone = CreateWindowW(L"STATIC", L"gone", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        DestroyWindow(gone);
+    });
+    const HWND windows[] = {nullptr, sub.handle(), gone};
+
     RECT before = rect();
-    run([&] { sub.moveBy(25, -10); });
+    run([&] { subwindow_host::moveBy(windows, 25, -10); });
     EXPECT_EQ(text(rect()), text(RECT{before.left + 25, before.top - 10, before.right + 25, before.bottom - 10}));
 
-    bool first = false, second = true;
+    int first = -1, second = -1;
     run([&] {
-        first = sub.hideForHost();
-        second = sub.hideForHost();
+        first = subwindow_host::showWithHost(windows, false);
+        second = subwindow_host::showWithHost(windows, false);
     });
-    EXPECT_TRUE(first);
-    EXPECT_FALSE(second);   // already hidden
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 0);   // already hidden
     EXPECT_FALSE(IsWindowVisible(sub.handle()));
     HWND active = nullptr;
     run([&] {
-        first = sub.showForHost();
-        second = sub.showForHost();
+        SetActiveWindow(e->frame());
+        first = subwindow_host::showWithHost(windows, true);
+        second = subwindow_host::showWithHost(windows, true);
         active = GetActiveWindow();
     });
-    EXPECT_TRUE(first);
-    EXPECT_FALSE(second);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 0);
     EXPECT_TRUE(IsWindowVisible(sub.handle()));
-    EXPECT_NE(active, sub.handle());
+    EXPECT_EQ(active, e->frame());   // shown without taking the activation
+    EXPECT_EQ(text(rect()), text(RECT{before.left + 25, before.top - 10, before.right + 25, before.bottom - 10}));
 }
 
 TEST_F(SubWindow, FocusFinishesAPendingJumpUnlessItsOwnerAskedForIt) {
