@@ -3,6 +3,7 @@
 // 107-124 of the plug-in, drawn by frame/win32/res/make_palette_images.py,
 // which reads this file), so an entry is never moved without its cell.
 #include "palette/symbol_table.h"
+#include "frame/message_ids.h"
 
 #include <array>
 
@@ -609,23 +610,23 @@ constexpr std::array<SymbolEntry, 31> EChar{{
 
 constexpr std::array<Category, 17> Categories{{
     // name, command, mask bit, title message, bitmap, cell width, entries
-    {u"SGreek", 41009, 0x1, 0x1070001, 107, 32, SGreek},
-    {u"BGreek", 41010, 0x2, 0x1070002, 108, 32, BGreek},
-    {u"Math", 41011, 0x4, 0x1070003, 109, 32, Math},
-    {u"Relation", 41012, 0x8, 0x1070004, 110, 32, Relation},
-    {u"Operator", 41013, 0x10, 0x1070005, 111, 32, Operator},
-    {u"Arrow", 41014, 0x20, 0x1070006, 112, 32, Arrow},
-    {u"PAccent", 41015, 0x40, 0x1070007, 113, 32, PAccent},
-    {u"BAccent", 41016, 0x80, 0x1070008, 114, 64, BAccent},
-    {u"Bracket", 41017, 0x100, 0x1070009, 115, 32, Bracket},
-    {u"AMSSymbol", 41092, 0x200, 0x1070010, 123, 32, AMSSymbol},
-    {u"AMSRelation", 41093, 0x400, 0x107000D, 120, 32, AMSRelation},
-    {u"AMSNRelation", 41094, 0x800, 0x107000E, 121, 32, AMSNRelation},
-    {u"AMSOperator", 41095, 0x1000, 0x107000C, 119, 32, AMSOperator},
-    {u"AMSArrow", 41096, 0x2000, 0x107000F, 122, 32, AMSArrow},
-    {u"AMSPAccent", 41099, 0x4000, 0x1070011, 124, 32, AMSPAccent},
-    {u"SChar", 41019, 0x8000, 0x107000A, 116, 32, SChar},
-    {u"EChar", 41081, 0x10000, 0x107000B, 117, 32, EChar},
+    {u"SGreek", 41009, 0x1, msgid::PaletteTitleSGreek, 107, 32, SGreek},
+    {u"BGreek", 41010, 0x2, msgid::PaletteTitleBGreek, 108, 32, BGreek},
+    {u"Math", 41011, 0x4, msgid::PaletteTitleMath, 109, 32, Math},
+    {u"Relation", 41012, 0x8, msgid::PaletteTitleRelation, 110, 32, Relation},
+    {u"Operator", 41013, 0x10, msgid::PaletteTitleOperator, 111, 32, Operator},
+    {u"Arrow", 41014, 0x20, msgid::PaletteTitleArrow, 112, 32, Arrow},
+    {u"PAccent", 41015, 0x40, msgid::PaletteTitlePAccent, 113, 32, PAccent},
+    {u"BAccent", 41016, 0x80, msgid::PaletteTitleBAccent, 114, 64, BAccent},
+    {u"Bracket", 41017, 0x100, msgid::PaletteTitleBracket, 115, 32, Bracket},
+    {u"AMSSymbol", 41092, 0x200, msgid::PaletteTitleAMSSymbol, 123, 32, AMSSymbol},
+    {u"AMSRelation", 41093, 0x400, msgid::PaletteTitleAMSRelation, 120, 32, AMSRelation},
+    {u"AMSNRelation", 41094, 0x800, msgid::PaletteTitleAMSNRelation, 121, 32, AMSNRelation},
+    {u"AMSOperator", 41095, 0x1000, msgid::PaletteTitleAMSOperator, 119, 32, AMSOperator},
+    {u"AMSArrow", 41096, 0x2000, msgid::PaletteTitleAMSArrow, 122, 32, AMSArrow},
+    {u"AMSPAccent", 41099, 0x4000, msgid::PaletteTitleAMSPAccent, 124, 32, AMSPAccent},
+    {u"SChar", 41019, 0x8000, msgid::PaletteTitleSChar, 116, 32, SChar},
+    {u"EChar", 41081, 0x10000, msgid::PaletteTitleEChar, 117, 32, EChar},
 }};
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "palette/symbol_text.h"
+#include "frame/message_ids.h"
 
 #include <array>
 
@@ -12,8 +13,11 @@ constexpr std::array<u16view, LastSizeCommand - FirstSizeCommand + 1> SizeModifi
 };
 
 // Tool tips by note class 0-4: ordinary entries, then delimiters.
-constexpr std::array<uint32_t, 5> OrdinaryNotes{0, 0x1070017, 0x1070018, 0x1070019, 0x107001A};
-constexpr std::array<uint32_t, 5> DelimiterNotes{0x1070016, 0x1070012, 0x1070013, 0x1070014, 0x1070015};
+constexpr std::array<uint32_t, 5> OrdinaryNotes{
+    0, msgid::PaletteNoteClass1, msgid::PaletteNoteClass2, msgid::PaletteNoteClass3, msgid::PaletteNoteClass4};
+constexpr std::array<uint32_t, 5> DelimiterNotes{
+    msgid::PaletteNoteSize, msgid::PaletteNoteSizeClass1, msgid::PaletteNoteSizeClass2,
+    msgid::PaletteNoteSizeClass3, msgid::PaletteNoteSizeClass4};
 
 u16 joined(u16view a, u16view b) {
     u16 s(a);

@@ -98,7 +98,7 @@ def read_table():
         if len(rows) != int(m[1]):
             sys.exit(f"make_palette_images: {m[2]}: read {len(rows)} of {m[1]} entries")
         arrays[m[2]] = [(re.sub(r"\\(.)", r"\1", text), int(flags, 16)) for text, _, flags in rows]
-    cats = re.findall(r'^    \{u"(\w+)", \d+, 0x[0-9A-F]+, 0x[0-9A-F]+, (\d+), (\d+), (\w+)\},$', code, re.M)
+    cats = re.findall(r'^    \{u"(\w+)", \d+, 0x[0-9A-F]+, [\w:]+, (\d+), (\d+), (\w+)\},$', code, re.M)
     if len(cats) != 17:
         sys.exit(f"make_palette_images: found {len(cats)} categories, expected 17")
     return [(name, int(bitmap), int(cell), arrays[entries]) for name, bitmap, cell, entries in cats]
