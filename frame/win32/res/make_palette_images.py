@@ -13,10 +13,10 @@ symbol is centred in its cell, black on white. A symbol too large for its
 cell is typeset again at a smaller resolution until it fits; anti-aliased
 edges are rounded to the palette's greys.
 
-Needs python3, latex and dvipng with the AMS and LaTeX symbol fonts
-(Debian packages texlive-latex-base, texlive-latex-recommended,
-texlive-fonts-recommended, dvipng). The build uses the committed bitmaps,
-so only a changed table needs this run again:
+Needs python3 (standard library only), latex with amsmath, amssymb and
+latexsym, and dvipng (Debian packages texlive-latex-base and dvipng; the
+fonts are made by metafont on first use). The build uses the committed
+bitmaps, so only a changed table needs this run again:
     python3 frame/win32/res/make_palette_images.py
 """
 import os
