@@ -3,6 +3,7 @@
 // wrong picture for every entry after it.
 #include "base/platform.h"
 #include "palette/symbol_table.h"
+#include "tests/support/source_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,6 @@
 #include <string>
 
 namespace {
-
-u16 sourcePath(const char* relative) {
-    return platform::ansiToUtf16(std::string(VEXA_SOURCE_DIR) + "/" + relative);
-}
 
 uint32_t le(const std::string& b, size_t at, int bytes) {
     uint32_t v = 0;
@@ -38,7 +35,7 @@ struct Bitmap {
 };
 
 ::testing::AssertionResult readBitmap(const char* relative, Bitmap& bmp) {
-    if (!platform::readFile(sourcePath(relative), bmp.bytes)) return ::testing::AssertionFailure() << "cannot read " << relative;
+    if (!platform::readFile(sourceFile(relative), bmp.bytes)) return ::testing::AssertionFailure() << "cannot read " << relative;
     const std::string& b = bmp.bytes;
     if (b.size() < 54 + 64 || b.compare(0, 2, "BM") != 0 || le(b, 14, 4) != 40)
         return ::testing::AssertionFailure() << relative << " is no Windows bitmap";
@@ -100,7 +97,7 @@ TEST(PaletteBitmaps, PageLayoutPicture) {
 
 TEST(PaletteBitmaps, ResourceScriptNamesEveryStrip) {
     std::string rc;
-    ASSERT_TRUE(platform::readFile(sourcePath("frame/win32/plugin.rc"), rc));
+    ASSERT_TRUE(platform::readFile(sourceFile("frame/win32/plugin.rc"), rc));
     for (const palette::Category& c : palette::categories()) {
         const std::string n = std::to_string(c.bitmap);
         const std::string line = "\n" + n + " BITMAP \"res/palette" + n + ".bmp\"";
