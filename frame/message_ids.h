@@ -237,3 +237,34 @@ constexpr uint32_t PaperValueLabel = 0x1160007;     // the value follows
 namespace cfgid {
 constexpr uint32_t HelpPaperSize = 0x30006;
 } // namespace cfgid
+
+// Character palette: the categories' titles (tabs and list columns) and the
+// entries' notes (tool tips), by note class, for delimiters and the others.
+namespace msgid {
+constexpr uint32_t PaletteTitleSGreek = 0x1070001;
+constexpr uint32_t PaletteTitleBGreek = 0x1070002;
+constexpr uint32_t PaletteTitleMath = 0x1070003;
+constexpr uint32_t PaletteTitleRelation = 0x1070004;
+constexpr uint32_t PaletteTitleOperator = 0x1070005;
+constexpr uint32_t PaletteTitleArrow = 0x1070006;
+constexpr uint32_t PaletteTitlePAccent = 0x1070007;
+constexpr uint32_t PaletteTitleBAccent = 0x1070008;
+constexpr uint32_t PaletteTitleBracket = 0x1070009;
+constexpr uint32_t PaletteTitleSChar = 0x107000A;
+constexpr uint32_t PaletteTitleEChar = 0x107000B;
+constexpr uint32_t PaletteTitleAMSOperator = 0x107000C;
+constexpr uint32_t PaletteTitleAMSRelation = 0x107000D;
+constexpr uint32_t PaletteTitleAMSNRelation = 0x107000E;
+constexpr uint32_t PaletteTitleAMSArrow = 0x107000F;
+constexpr uint32_t PaletteTitleAMSSymbol = 0x1070010;
+constexpr uint32_t PaletteTitleAMSPAccent = 0x1070011;
+constexpr uint32_t PaletteNoteSizeClass1 = 0x1070012;
+constexpr uint32_t PaletteNoteSizeClass2 = 0x1070013;
+constexpr uint32_t PaletteNoteSizeClass3 = 0x1070014;
+constexpr uint32_t PaletteNoteSizeClass4 = 0x1070015;
+constexpr uint32_t PaletteNoteSize = 0x1070016;
+constexpr uint32_t PaletteNoteClass1 = 0x1070017;
+constexpr uint32_t PaletteNoteClass2 = 0x1070018;
+constexpr uint32_t PaletteNoteClass3 = 0x1070019;
+constexpr uint32_t PaletteNoteClass4 = 0x107001A;
+} // namespace msgid

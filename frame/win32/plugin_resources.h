@@ -13,6 +13,8 @@
 #define IDB_BUTTON_LARGE_HOT 104
 #define IDB_BUTTON_LARGE 105
 #define IDB_BUTTON_LARGE_PRESSED 106
+// 107-117 and 119-124: the palette's strips, numbered by its table.
+#define IDB_PAGE_LAYOUT 118
 
 #define IDD_ABOUT 125
 #define IDC_CURSOR_LINK 126
