@@ -658,6 +658,13 @@ std::wstring MainWindow::tipText(uint32_t command) const {
 
 // ---- notifications -------------------------------------------------------
 
+LRESULT MainWindow::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != CloseForUnload) return Window::onOtherMessage(message, wParam, lParam);
+    if (!owner_) return 0;
+    owner_->close();
+    return 1;
+}
+
 LRESULT MainWindow::onNotify(NMHDR* header) {
     if (!header || !toolbar_) return 0;
     if (header->code == TTN_GETDISPINFOW) {

@@ -99,6 +99,11 @@ public:
     // sub-windows follow when asked to.
     void frameMoved(bool mainFollows, bool subWindowsFollow = false);
 
+    // Sent by the thread that unloads the library: the window's own thread
+    // closes its context (window, sub-windows, hooks) and answers 1. Only
+    // the owning thread can destroy its windows.
+    static constexpr UINT CloseForUnload = WM_APP + 0x632;
+
     // The texts shown for a command: status line and tool tip.
     std::wstring statusText(uint32_t command) const;
     std::wstring tipText(uint32_t command) const;
@@ -113,6 +118,7 @@ protected:
     void onSysCommand(WPARAM wParam, LPARAM lParam) override;
     void onMenuSelect(UINT item, UINT flags, HMENU menu) override;
     LRESULT onNotify(NMHDR* header) override;
+    LRESULT onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     bool placeWindow(placement::Placement where);
