@@ -46,7 +46,7 @@ public:
     bool easySupportAvailable() const override { return window_.easySupport() != nullptr; }
     bool runEasySupport() override {
         return easy_support_action::runEasySupport(window_.easySupport(), window_.editor(), window_.dictionaries(),
-                                                   window_.ready());
+                                                   window_.ready(), window_.handle());
     }
     bool runNewItem() override { return easy_support_action::runNewItem(window_.editor(), window_.ready()); }
 

@@ -34,6 +34,7 @@
 #include "settings/setting_keys.h"
 #include "support/dictionary_store.h"
 #include "support/win32/dialog_easy_support.h"
+#include "support/win32/easy_support_action.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -450,6 +451,14 @@ bool MainWindow::offerKey(WPARAM key, LPARAM info) {
     if (info & (1u << 31)) return false;   // only presses
     PluginThreadContext* ctx = ownContext();
     return ctx && key_dispatch_win32::offer(*this, ctx->keys, key);
+}
+
+LRESULT MainWindow::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == easy_support_action::OpenPopup) {
+        easy_support_action::openPending(easySupport_, editor_);
+        return 0;
+    }
+    return Window::onOtherMessage(message, wParam, lParam);
 }
 
 bool MainWindow::prepareEasySupport() {

@@ -118,6 +118,7 @@ protected:
     void onSysCommand(WPARAM wParam, LPARAM lParam) override;
     void onMenuSelect(UINT item, UINT flags, HMENU menu) override;
     LRESULT onNotify(NMHDR* header) override;
+    LRESULT onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     bool placeWindow(placement::Placement where);

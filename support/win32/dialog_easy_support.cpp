@@ -291,7 +291,7 @@ INT_PTR DialogEasySupport::onNotify(NMHDR* header) {
         auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
         const auto& rows = candidates_->rows();
         int row = info->item.iItem;
-        if (row < 0 || row >= static_cast<int>(rows.size())) return 0;
+        if (row < 0 || row >= static_cast<int>(rows.size()) || info->item.iSubItem != 0) return 0;
         if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0)
             lstrcpynW(info->item.pszText, wide::w(rows[row].text()), info->item.cchTextMax);
         if (info->item.mask & LVIF_IMAGE) info->item.iImage = rows[row].image;

@@ -11,6 +11,8 @@
 #include "support/candidate_list.h"
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <windows.h>
 
 class CSearch;
@@ -41,9 +43,19 @@ public:
     // ours (or a child of ours) closes the popup.
     void clickNotice(HWND window);
 
-    // An easy-support action is on the stack (its loop may be running).
+    // The command an action found, kept until the popup opens for it; the
+    // action counts as running from then until the popup has closed.
+    void setPending(const easy_support::Trigger& trigger) {
+        pending_ = trigger;
+        running_ = true;
+    }
+    std::optional<easy_support::Trigger> takePending() { return std::exchange(pending_, std::nullopt); }
+    void clearPending() {
+        pending_.reset();
+        running_ = false;
+    }
+    // An easy-support action is under way (its loop may be running).
     bool running() const { return running_; }
-    void setRunning(bool on) { running_ = on; }
 
     HWND list() const { return list_; }
     HWND detailWindow() const { return detail_.handle(); }
@@ -81,6 +93,7 @@ private:
     DialogBibItemData detail_;                   // owned: key lists only
     HWND list_ = nullptr;                        // not owned: a child control
     HIMAGELIST images_ = nullptr;                // owned; the list only shares it
+    std::optional<easy_support::Trigger> pending_;
     bool open_ = false;
     bool running_ = false;
     bool syncing_ = false;                       // the list's selection is being set from the rows

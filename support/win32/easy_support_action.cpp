@@ -8,20 +8,6 @@
 namespace easy_support_action {
 namespace {
 
-// Marks the popup busy for the whole action: keys that arrive through the
-// nested loop go to the popup or on to the focused window, never to a
-// second action or a shortcut.
-class Running {
-public:
-    explicit Running(DialogEasySupport& popup) : popup_(popup) { popup_.setRunning(true); }
-    ~Running() { popup_.setRunning(false); }
-    Running(const Running&) = delete;
-    Running& operator=(const Running&) = delete;
-
-private:
-    DialogEasySupport& popup_;   // not owned; kept alive by the caller's reference
-};
-
 // The nested loop while the popup is open. A quit message ends it and is
 // posted again for the host's own loop.
 void loop(DialogEasySupport& popup) {
@@ -41,18 +27,30 @@ void loop(DialogEasySupport& popup) {
 
 } // namespace
 
-bool runEasySupport(const std::shared_ptr<DialogEasySupport>& popup, HWND editor, DictionaryStore* store,
-                    bool ready) {
+bool runEasySupport(const std::shared_ptr<DialogEasySupport>& popup, HWND editor, DictionaryStore* store, bool ready,
+                    HWND notify) {
     if (!popup || !editor || !IsWindow(editor)) return false;
-    std::shared_ptr<DialogEasySupport> keep = popup;
-    Running running(*keep);
     WindowEditor host(editor);
     snippet::Target target{host, ready};
     return easy_support::run(target, easy_support::storeLookup(store), [&](const easy_support::Trigger& trigger) {
-        if (keep->start(editor, trigger)) loop(*keep);
-        keep->close(0);
-        if (IsWindow(editor)) SetFocus(editor);
+        // Keys that arrive before the popup opens are not shortcuts either.
+        popup->setPending(trigger);
+        if (!notify || !PostMessageW(notify, OpenPopup, 0, 0)) popup->clearPending();
     });
+}
+
+void openPending(const std::shared_ptr<DialogEasySupport>& popup, HWND editor) {
+    if (!popup) return;
+    std::shared_ptr<DialogEasySupport> keep = popup;
+    std::optional<easy_support::Trigger> trigger = keep->takePending();
+    if (!trigger || !editor || !IsWindow(editor)) {
+        keep->clearPending();
+        return;
+    }
+    if (keep->start(editor, *trigger)) loop(*keep);
+    keep->close(0);
+    keep->clearPending();
+    if (IsWindow(editor)) SetFocus(editor);
 }
 
 bool runNewItem(HWND editor, bool ready) {
