@@ -200,6 +200,42 @@ TEST_F(EasySupportKeys, EscapeAndAClickElsewhereCloseWithoutInserting) {
     EXPECT_EQ(now, u"\\label{a}\\label{b}\r\n\\ref\r\n") << str::toUtf8(now);
 }
 
+// A click on the list's header takes the next order (and is a click inside
+// the popup, so it stays open); the focus going elsewhere closes it.
+TEST_F(EasySupportKeys, HeaderClickReordersAndLosingTheFocusCloses) {
+    load();
+    EditorThread& e = open(L"order.tex", "\\label{b}\\label{c}\\label{a}\r\n\\eqref\r\n");
+    setCaret(e, Position{6, 1});
+    type(chord({VK_SHIFT}, VK_SPACE));
+    HWND p = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (p = popup(e)) != nullptr; }));
+    EXPECT_TRUE(waitFor([&] { return rows(p) == std::vector<std::wstring>{L"b", L"c", L"a"}; })) << joined(rows(p));
+
+    HWND header = reinterpret_cast<HWND>(SendMessageW(GetDlgItem(p, ListId), LVM_GETHEADER, 0, 0));
+    RECT r{};
+    GetWindowRect(header, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ASSERT_EQ(SendInput(2, click, sizeof(INPUT)), 2u);
+    EXPECT_TRUE(waitFor([&] { return rows(p) == std::vector<std::wstring>{L"a", L"c", L"b"}; }))
+        << "reverse document order: " << joined(rows(p));
+    wchar_t title[64] = {};
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = title;
+    item.cchTextMax = 64;
+    SendMessageW(header, HDM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(title, L"In reverse document order");
+    EXPECT_EQ(popup(e), p) << "a click on the popup's own header keeps it open";
+
+    on(e, [&](EditorView&) { SetFocus(e.editor()); });
+    EXPECT_TRUE(waitFor([&] { return popup(e) == nullptr; })) << "closed when the list lost the focus";
+    EXPECT_EQ(readSetting(L"EasySupport", L"RefSort"), L"<none>") << "the order is kept only on a choice";
+}
+
 TEST_F(EasySupportKeys, ShiftEnterContinuesAnItemWithItsIndentation) {
     load();
     EditorThread& e = open(L"items.tex", "\\begin{description}\r\n  \\item[a] text\r\n\\end{description}\r\n");
