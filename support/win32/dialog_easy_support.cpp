@@ -207,9 +207,13 @@ void DialogEasySupport::placeAtCaret() {
     RECT caret = caretOnScreen(editor_);
     RECT own{};
     GetWindowRect(handle(), &own);
-    Rect at{caret.left, caret.bottom, caret.left + (own.right - own.left), caret.bottom + (own.bottom - own.top)};
+    const int width = own.right - own.left, height = own.bottom - own.top;
     auto area = subwindow_geometry::screenArea(GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
                                                GetSystemMetrics(SM_CYCAPTION));
+    // Below the caret's line; where that runs off the screen, above it,
+    // so that the popup never hides the command being completed.
+    int top = caret.bottom + height > area.height && caret.top - height >= 0 ? caret.top - height : caret.bottom;
+    Rect at{caret.left, top, caret.left + width, top + height};
     Rect moved = subwindow_geometry::keepOnScreen(at, area.width, area.height);
     SetWindowPos(handle(), HWND_TOP, moved.left, moved.top, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
 }

@@ -115,6 +115,14 @@ TEST_F(EasySupportKeys, LabelsOfBothFilesFilteredByALetterAndInserted) {
                                         "\\begin{equation}\\label{eq:sum}\\end{equation}\r\n"
                                         "See \\ref{\r\n\\end{document}\r\n");
     setCaret(e, Position{9, 3});
+    // Where the editor shows the caret (its system caret goes with the focus).
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(waitFor([&] {
+        return GetGUIThreadInfo(e.threadId(), &gui) && gui.hwndCaret == e.editor() && gui.rcCaret.left > 40;
+    }));
+    RECT caretRect = gui.rcCaret;
+    MapWindowPoints(gui.hwndCaret, nullptr, reinterpret_cast<POINT*>(&caretRect), 2);
     type(chord({VK_SHIFT}, VK_SPACE));
     HWND p = nullptr;
     ASSERT_TRUE(waitFor([&] { return (p = popup(e)) != nullptr; })) << "the popup opened";
@@ -125,6 +133,10 @@ TEST_F(EasySupportKeys, LabelsOfBothFilesFilteredByALetterAndInserted) {
     })) << joined(all);
     EXPECT_EQ(all, (std::vector<std::wstring>{L"sec:one", L"fig:plot", L"eq:sum"})) << "document order";
     EXPECT_EQ(selectedRow(p), 0);
+    RECT own{};
+    GetWindowRect(p, &own);
+    EXPECT_EQ(own.left, caretRect.left) << "at the caret";
+    EXPECT_TRUE(own.top >= caretRect.bottom || own.bottom <= caretRect.top) << "the caret's line stays visible";
 
     type(chord({}, 'F'));
     EXPECT_TRUE(waitFor([&] { return rows(p) == std::vector<std::wstring>{L"fig:plot"}; })) << joined(rows(p));
