@@ -208,6 +208,12 @@ namespace cfgid {
 constexpr uint32_t HelpLabelConfig = 0x30009;
 } // namespace cfgid
 
+// Easy-support popup: why it could not open.
+namespace msgid {
+constexpr uint32_t EasySupportScanFailed = 0x11D0001;
+constexpr uint32_t EasySupportDetailFailed = 0x11D0002;
+} // namespace msgid
+
 // Root file dialogs and auxiliary file deletion.
 namespace msgid {
 constexpr uint32_t FilterTexFiles = 0x1020005;       // pairs of label|pattern|, '|' for each NUL

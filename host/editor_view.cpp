@@ -234,6 +234,9 @@ void EditorView::paint() {
         if (y == caret.y) {
             RECT r{origin + xs[caret.x], top, origin + xs[caret.x] + 2, top + lineHeight_};
             FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOWTEXT));
+            // The hidden system caret follows the drawn one: plug-ins place
+            // their popups at the system caret, as in the real editor.
+            if (GetFocus() == hwnd_) SetCaretPos(r.left, r.top);
         }
     }
     DeleteObject(selBrush);
@@ -346,7 +349,13 @@ LRESULT EditorView::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CHAR: onChar(static_cast<wchar_t>(wParam)); return 0;
     case WM_KEYDOWN: onKeyDown(static_cast<UINT>(wParam)); return 0;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS: InvalidateRect(hwnd_, nullptr, FALSE); return 0;
+        CreateCaret(hwnd_, nullptr, 2, lineHeight_);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return 0;
+    case WM_KILLFOCUS:
+        DestroyCaret();
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return 0;
     case WM_LBUTTONDOWN:
         SetFocus(hwnd_);
         SetCapture(hwnd_);

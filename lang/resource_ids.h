@@ -69,3 +69,9 @@
 #define VEXA_LANG_OUTLINE_IMAGE_SIZE 16
 #define VEXA_LANG_OUTLINE_IMAGE_COUNT 55
 #define VEXA_LANG_OUTLINE_KEY 0x00FF00FF
+
+// The easy-support popup: a borderless list of labels or citation keys at
+// the caret. The list is virtual (owner data): the popup answers for its
+// rows, so that thousands of labels show at once.
+#define VEXA_LANG_DLG_EASY_SUPPORT 226
+#define VEXA_IDC_EASY_SUPPORT_LIST 1205

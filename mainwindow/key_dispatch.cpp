@@ -38,6 +38,10 @@ bool dispatchKey(const KeyEvent& key, const SupportKeys& keys, KeyTarget& target
     }
     if (target.inputSupportRunning()) return false;
     if (code == 0) return false;
+    // Keys the user types into a composition (or that the input method has
+    // taken already) select and convert characters there; a shortcut or an
+    // action would tear the composition apart.
+    if (key.virtualKey == InputMethodKey || target.editorComposing()) return false;
 
     if ((code == BackslashKey && (keys.showSupport & ShowOnBackslash)) ||
         (code == BackslashKey2 && (keys.showSupport & ShowOnBackslash2))) {

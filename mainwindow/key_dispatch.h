@@ -42,6 +42,8 @@ constexpr uint32_t ShowOnBackslash2 = 2;
 // Ctrl+Shift+Alt+Tab moves the focus between the editor and the
 // plug-in's windows.
 constexpr KeyCode CycleFocusKey = 0x709;
+// What a key going into the input method arrives as.
+constexpr uint32_t InputMethodKey = 0xE5;
 
 // Whether the sub-windows get the key: Tab, Enter, the arrows, F1-F9,
 // F11, F12 and Shift+Enter (F10 belongs to the menus).
@@ -71,6 +73,9 @@ public:
     virtual bool easySupportAvailable() const = 0;
     // The focus is on the host editor and its input method composes nothing.
     virtual bool editorTakesAction() const = 0;
+    // The focus is on the host editor and its input method is in the
+    // middle of a composition: every key belongs to the input method.
+    virtual bool editorComposing() const = 0;
     virtual bool runEasySupport() = 0;
     virtual bool runNewItem() = 0;
     // A command of the main window is already running (a dialog it opened

@@ -26,6 +26,10 @@ CandidateList::Action CandidateList::start() {
     return rows_.size() == 1 ? Action::Confirm : Action::Used;
 }
 
+// After a refill the top row is chosen, so that a letter and Enter insert
+// the first label that begins with it.
+void CandidateList::selectTop() { selected_ = rows_.empty() ? -1 : 0; }
+
 void CandidateList::select(int row) { selected_ = row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1; }
 
 void CandidateList::nextOrder() {
@@ -44,7 +48,7 @@ CandidateList::Action CandidateList::handleKey(int32_t vk) {
         if (!letter_) return Action::Close;
         letter_ = 0;
         ref_candidates::fillCandidates(rows_, scan_, mask());
-        selected_ = -1;
+        selectTop();
         return Action::Used;
     case Escape: return Action::Close;
     case Enter: return Action::Confirm;
@@ -62,7 +66,7 @@ CandidateList::Action CandidateList::handleKey(int32_t vk) {
         letter_ = static_cast<char16_t>(vk);
         // Filtered rows stand in document order whatever the order.
         ref_candidates::fillCandidatesByLetter(rows_, scan_, mask(), static_cast<char16_t>(vk + 32));
-        selected_ = -1;
+        selectTop();
         return Action::Used;
     }
     return Action::NotUsed;

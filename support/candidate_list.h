@@ -46,6 +46,8 @@ public:
     bool confirm(const snippet::Target& target, CSetting& settings) const;
 
 private:
+    void selectTop();
+
     const CSearch& scan_;                   // not owned
     easy_support::Trigger trigger_;
     std::vector<ref_candidates::Row> rows_;

@@ -3,6 +3,8 @@
 #include "base/win32/wide.h"
 #include "mainwindow/win32/main_window.h"
 #include "outline/win32/dialog_search.h"
+#include "support/win32/dialog_easy_support.h"
+#include "support/win32/easy_support_action.h"
 #include "support/win32/imm_context.h"
 
 namespace key_dispatch_win32 {
@@ -19,24 +21,34 @@ bool holds(HWND outer, HWND focus) { return outer && focus && (focus == outer ||
 
 // The main window's side of the dispatcher.
 //
-// The support window and the easy-support popup are not part of the
-// plug-in yet: until they are, neither is ever open, visible or running,
-// the support window never opens and the easy-support actions are not
-// available, so their keys pass on to the host.
+// The support window is not part of the plug-in yet: until it is, it is
+// never visible and never opens, so its keys pass on to the host.
 class Target final : public key_dispatch::KeyTarget {
 public:
     explicit Target(MainWindow& window) : window_(window) {}
 
     bool supportWindowVisible() const override { return false; }
     bool offerSupportWindow(KeyCode) override { return false; }
-    bool easySupportPopupOpen() const override { return false; }
-    bool offerEasySupportPopup(uint32_t) override { return false; }
-    bool inputSupportRunning() const override { return false; }
     bool openSupportWindow() override { return false; }
-    bool easySupportAvailable() const override { return false; }
-    // Not called while easySupportAvailable is false.
-    bool runEasySupport() override { return false; }
-    bool runNewItem() override { return false; }
+
+    bool easySupportPopupOpen() const override {
+        const auto& popup = window_.easySupport();
+        return popup && popup->isOpen();
+    }
+    bool offerEasySupportPopup(uint32_t virtualKey) override {
+        const auto& popup = window_.easySupport();
+        return popup && popup->handleKey(virtualKey);
+    }
+    bool inputSupportRunning() const override {
+        const auto& popup = window_.easySupport();
+        return popup && popup->running();
+    }
+    bool easySupportAvailable() const override { return window_.easySupport() != nullptr; }
+    bool runEasySupport() override {
+        return easy_support_action::runEasySupport(window_.easySupport(), window_.editor(), window_.dictionaries(),
+                                                   window_.ready(), window_.handle());
+    }
+    bool runNewItem() override { return easy_support_action::runNewItem(window_.editor(), window_.ready()); }
 
     bool offerSubWindow(KeyCode code) override {
         // Of the sub-windows only the outline window takes keys so far;
@@ -50,6 +62,10 @@ public:
     bool editorTakesAction() const override {
         HWND editor = window_.editor();
         return editor && GetFocus() == editor && ImmContext(editor).isNotComposing();
+    }
+    bool editorComposing() const override {
+        HWND editor = window_.editor();
+        return editor && GetFocus() == editor && !ImmContext(editor).isNotComposing();
     }
 
     bool commandRunning() const override { return !window_.idle(); }

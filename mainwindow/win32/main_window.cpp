@@ -33,6 +33,8 @@
 #include "outline/win32/subwindow_host.h"
 #include "settings/setting_keys.h"
 #include "support/dictionary_store.h"
+#include "support/win32/dialog_easy_support.h"
+#include "support/win32/easy_support_action.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -116,8 +118,9 @@ void restartNotice(HWND owner, bool asked) {
 class MainWindowHooks final : public HookSink {
 public:
     explicit MainWindowHooks(MainWindow& window) : window_(window) {}
-    // Popups that close on a click elsewhere come with the support windows.
-    void onClickNotice(HWND) override {}
+    void onClickNotice(HWND window) override {
+        if (const auto& popup = window_.easySupport()) popup->clickNotice(window);
+    }
     Band dockedBand() const override { return Band{window_.rebarBand().rebar(), window_.rebarBand().bandId()}; }
     void onRebarChildSize(int width) override { window_.onRebarChildSize(width); }
     void setHostMenuOpen() override { window_.setHostMenuOpen(true); }
@@ -126,6 +129,7 @@ public:
     }
     bool offerWheel(int) override { return false; }
     bool dispatchKey(WPARAM key, LPARAM info) override { return window_.offerKey(key, info); }
+    bool prepareEasySupport() override { return window_.prepareEasySupport(); }
     bool buildShortcutTable(shortcuts::Table& table) override {
         CSetting* settings = app::settings();
         if (!settings) return false;
@@ -401,6 +405,8 @@ void MainWindow::releaseAll() {
     toolbar::destroy(toolbar_);
     toolbar_ = nullptr;
     dictionaries_.reset();
+    if (easySupport_) easySupport_->cancel();
+    easySupport_.reset();
     lastButtonCommand_ = 0;
     columnWidth_ = windowHeight_ = 0;
     ready_ = idle_ = false;
@@ -445,6 +451,23 @@ bool MainWindow::offerKey(WPARAM key, LPARAM info) {
     if (info & (1u << 31)) return false;   // only presses
     PluginThreadContext* ctx = ownContext();
     return ctx && key_dispatch_win32::offer(*this, ctx->keys, key);
+}
+
+LRESULT MainWindow::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == easy_support_action::OpenPopup) {
+        easy_support_action::openPending(easySupport_, editor_);
+        return 0;
+    }
+    return Window::onOtherMessage(message, wParam, lParam);
+}
+
+bool MainWindow::prepareEasySupport() {
+    try {
+        easySupport_ = std::make_shared<DialogEasySupport>();
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
 }
 
 HWND MainWindow::outlineWindow() const { return outline_ ? outline_->handle() : nullptr; }

@@ -17,6 +17,7 @@ class PluginThreadContext;
 #include <vector>
 #include <windows.h>
 
+class DialogEasySupport;
 class DictionaryStore;
 class MainWindowHooks;
 class DialogModeless;   // what the thread's hooks report to (main_window.cpp)
@@ -74,6 +75,10 @@ public:
     // The dictionaries' store, made with the window; null while it is
     // closed.
     DictionaryStore* dictionaries() const { return dictionaries_.get(); }
+    // The easy-support popup object, made when the hooks go in with easy
+    // support on; null otherwise.
+    const std::shared_ptr<DialogEasySupport>& easySupport() const { return easySupport_; }
+    bool prepareEasySupport();
 
     // The toolbar's check and enable states. Without a toolbar the state is
     // remembered, so the last request can be read back.
@@ -163,6 +168,8 @@ private:
     std::unique_ptr<DialogModeless> outline_;  // owned: the outline window, while open
     std::vector<HWND> subWindows_;     // not owned: their objects close them; closed with us
     std::unique_ptr<DictionaryStore> dictionaries_;  // owned; set while the window is open
+    // Shared: a running easy-support action keeps it until its loop ends.
+    std::shared_ptr<DialogEasySupport> easySupport_;
     subwindow_geometry::FrameFollower follower_;  // host frame's corner when last placed or moved
     int32_t highlightGenerationSeen_ = 0;
     uint64_t enabled_ = 0;             // remembered states, see bit()

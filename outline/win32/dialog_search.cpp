@@ -14,6 +14,7 @@
 #include "mainwindow/command_ids.h"
 #include "mainwindow/win32/main_window.h"
 #include "outline/win32/dialog_label_config.h"
+#include "outline/win32/outline_images.h"
 #include "outline/win32/redraw.h"
 #include "settings/setting.h"
 #include "settings/setting_keys.h"
@@ -42,31 +43,6 @@ constexpr ToolButton kButtons[] = {
     {-1, 0, 0},
     {54, DialogSearch::Menu, msgid::OutlineTipMenu},
 };
-
-// The strip of bitmap 208 as an image list; null when the bitmap is missing
-// or does not hold exactly the expected number of images.
-HIMAGELIST loadStrip() {
-    HMODULE library = lang::module();
-    if (!library) return nullptr;
-    auto bitmap = static_cast<HBITMAP>(LoadImageW(library, MAKEINTRESOURCEW(VEXA_LANG_OUTLINE_BITMAP), IMAGE_BITMAP,
-                                                  0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap) return nullptr;
-    BITMAP info{};
-    GetObjectW(bitmap, sizeof info, &info);
-    HIMAGELIST images = nullptr;
-    if (info.bmWidth == VEXA_LANG_OUTLINE_IMAGE_SIZE * VEXA_LANG_OUTLINE_IMAGE_COUNT &&
-        info.bmHeight == VEXA_LANG_OUTLINE_IMAGE_SIZE) {
-        images = ImageList_Create(VEXA_LANG_OUTLINE_IMAGE_SIZE, VEXA_LANG_OUTLINE_IMAGE_SIZE, ILC_COLOR24 | ILC_MASK,
-                                  VEXA_LANG_OUTLINE_IMAGE_COUNT, 0);
-        if (images) ImageList_AddMasked(images, bitmap, VEXA_LANG_OUTLINE_KEY);
-        if (images && ImageList_GetImageCount(images) != VEXA_LANG_OUTLINE_IMAGE_COUNT) {
-            ImageList_Destroy(images);
-            images = nullptr;
-        }
-    }
-    DeleteObject(bitmap);
-    return images;
-}
 
 CSetting* settings() { return app::settings(); }
 
@@ -122,7 +98,7 @@ INT_PTR DialogSearch::onInitDialog() {
     SendMessageW(depth_, CB_SETCURSEL, depth, 0);
     layout();
 
-    treeImages_ = loadStrip();
+    treeImages_ = outline_images::load();
     if (!treeImages_) {
         fail(msgid::ImageStripMissing);
         return FALSE;
@@ -182,7 +158,7 @@ void DialogSearch::onDestroy() {
 }
 
 bool DialogSearch::createToolbar() {
-    toolbarImages_ = loadStrip();
+    toolbarImages_ = outline_images::load();
     if (!toolbarImages_) return false;
     DWORD style = WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE |
                   CCS_NODIVIDER;

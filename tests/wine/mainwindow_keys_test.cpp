@@ -3,69 +3,19 @@
 // host, a default key runs its command, and the buttons' tool tips name
 // the keys.
 #include "base/str.h"
-#include "tests/wine/mainwindow_test_support.h"
+#include "tests/wine/typing_test_support.h"
 
 #include <commctrl.h>
 
 namespace {
-using namespace mainwindow_test;
+using namespace typing_test;
 using host_test::waitFor;
 
-INPUT keyInput(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
-
-// Presses vk with the modifiers held, then lets everything go.
-std::vector<INPUT> chord(std::initializer_list<WORD> modifiers, WORD vk) {
-    std::vector<INPUT> in;
-    for (WORD m : modifiers) in.push_back(keyInput(m, false));
-    in.push_back(keyInput(vk, false));
-    in.push_back(keyInput(vk, true));
-    for (WORD m : modifiers) in.push_back(keyInput(m, true));
-    return in;
-}
-
-class ShortcutKeys : public MainWindowTest {
+class ShortcutKeys : public TypingTest {
 protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
+        TypingTest::SetUp();
         setting(L"BasicSettings", L"Window", L"2");
-    }
-    // A window on a file of the test folder, with the toolbar open and
-    // the editor holding the keyboard.
-    EditorThread& open(const wchar_t* name, std::string_view text) {
-        EXPECT_TRUE(dir.write(wide::u(name), text));
-        EditorWindowOptions o;
-        o.path = path(dir, name);
-        o.show = SW_SHOWNOACTIVATE;
-        editors.push_back(std::make_unique<EditorThread>(o));
-        EditorThread& e = *editors.back();
-        EXPECT_TRUE(e.started());
-        command(e);
-        EXPECT_NE(mainWindow(e), nullptr);
-        on(e, [&](EditorView&) {
-            SetForegroundWindow(e.frame());
-            SetFocus(e.editor());
-        });
-        EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == e.frame(); }));
-        return e;
-    }
-    void type(const std::vector<INPUT>& in) {
-        ASSERT_EQ(SendInput(static_cast<UINT>(in.size()), const_cast<INPUT*>(in.data()), sizeof(INPUT)), in.size());
-    }
-    u16 text(EditorThread& e) {
-        u16 t;
-        on(e, [&](EditorView& v) { t = v.document().model.text(); });
-        return t;
-    }
-    Position caret(EditorThread& e) {
-        Position p;
-        on(e, [&](EditorView& v) { p = v.document().model.caret(); });
-        return p;
     }
     std::wstring tip(EditorThread& e, uint32_t command) {
         NMTTDISPINFOW info{};

@@ -21,6 +21,7 @@ struct FakeTarget final : kd::KeyTarget {
     bool subWindowTakes = false;
     bool available = true, editorReady = true, actionTakes = true;
     bool busy = false;
+    bool composing = false;
     std::vector<kd::WindowRef> order{1, 10, 20};   // editor, outline, palette
     std::vector<kd::WindowRef> chain{1, 100, 0};   // the editor has the focus
     Log log;
@@ -46,6 +47,7 @@ struct FakeTarget final : kd::KeyTarget {
     }
     bool easySupportAvailable() const override { return available; }
     bool editorTakesAction() const override { return editorReady; }
+    bool editorComposing() const override { return composing; }
     bool runEasySupport() override {
         log.push_back("easy");
         return actionTakes;
@@ -138,6 +140,15 @@ TEST(KeyDispatch, StepsInOrder) {
          [](FakeTarget& t, SupportKeys&) { t.actionTakes = false; }, press(' ', true), false, {"easy"}},
         {"no action while the input method composes",
          [](FakeTarget& t, SupportKeys&) { t.editorReady = false; }, press(' ', true), false, {}},
+        {"a composition keeps every key from the table",
+         [](FakeTarget& t, SupportKeys&) { t.composing = true; }, CtrlG, false, {}},
+        {"a composition keeps the backslash from opening the support window",
+         [](FakeTarget& t, SupportKeys&) { t.composing = true; }, press(220), false, {}},
+        {"the input method's own key is never a shortcut",
+         [](FakeTarget&, SupportKeys& k) { k.shortcutTable[0xE5] = 41004; }, press(0xE5), false, {}},
+        {"the open popup still gets its keys during a composition elsewhere",
+         [](FakeTarget& t, SupportKeys&) { t.popupOpen = t.popupTakes = t.composing = true; }, press(13), true,
+         {"popup 13"}},
         {"no action without the popup object", [](FakeTarget& t, SupportKeys&) { t.available = false; },
          press(' ', true), false, {}},
         {"Shift+Enter: the sub-window first, then the new-item action", nullptr, press(13, true), true,

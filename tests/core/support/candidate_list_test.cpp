@@ -64,13 +64,17 @@ TEST(CandidateList, LetterFilterRefillsInDocumentOrderAndBackspaceUndoesIt) {
     EXPECT_EQ(doc.names(list), (Names{"eq:a", "fig:a", "fig:b", "Fx"}));
     EXPECT_EQ(list.selected(), 0);
 
+    list.select(2);
     EXPECT_EQ(list.handleKey('F'), Action::Used);
     EXPECT_EQ(list.filterLetter(), u'F');
     EXPECT_EQ(doc.names(list), (Names{"fig:b", "fig:a", "Fx"}));
+    EXPECT_EQ(list.selected(), 0) << "a letter and Enter take the first label with it";
     EXPECT_EQ(list.handleKey('Q'), Action::Used);   // nothing begins with q: all again
     EXPECT_EQ(doc.names(list), (Names{"fig:b", "eq:a", "fig:a", "Fx"}));
+    list.select(2);
     EXPECT_EQ(list.handleKey(8), Action::Used);     // Backspace clears the filter
     EXPECT_EQ(list.filterLetter(), 0);
+    EXPECT_EQ(list.selected(), 0);
     EXPECT_EQ(list.handleKey(8), Action::Close);    // and then closes
 }
 
