@@ -458,6 +458,11 @@ LRESULT MainWindow::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         easy_support_action::openPending(easySupport_, editor_);
         return 0;
     }
+    if (message == CloseForUnload) {
+        if (!owner_) return 0;
+        owner_->close();
+        return 1;
+    }
     return Window::onOtherMessage(message, wParam, lParam);
 }
 
@@ -680,13 +685,6 @@ std::wstring MainWindow::tipText(uint32_t command) const {
 }
 
 // ---- notifications -------------------------------------------------------
-
-LRESULT MainWindow::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != CloseForUnload) return Window::onOtherMessage(message, wParam, lParam);
-    if (!owner_) return 0;
-    owner_->close();
-    return 1;
-}
 
 LRESULT MainWindow::onNotify(NMHDR* header) {
     if (!header || !toolbar_) return 0;
