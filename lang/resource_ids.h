@@ -69,3 +69,10 @@
 #define VEXA_LANG_OUTLINE_IMAGE_SIZE 16
 #define VEXA_LANG_OUTLINE_IMAGE_COUNT 55
 #define VEXA_LANG_OUTLINE_KEY 0x00FF00FF
+
+// The character palette: 210 holds the tabs and the cell list (which the
+// window moves into the tab control), 211 a detached category's list.
+#define VEXA_LANG_DLG_PALETTE 210
+#define VEXA_LANG_DLG_PALETTE_SEPARATE 211
+#define VEXA_IDC_PALETTE_TABS 1215
+#define VEXA_IDC_PALETTE_LIST 1205

@@ -31,6 +31,7 @@
 #include "outline/subwindow_geometry.h"
 #include "outline/win32/outline_commands.h"
 #include "outline/win32/subwindow_host.h"
+#include "palette/win32/palette_windows.h"
 #include "settings/setting_keys.h"
 #include "support/dictionary_store.h"
 
@@ -375,6 +376,7 @@ void MainWindow::onDestroy() {
         settings->readInt(ini_keys::make::Section, ini_keys::make::AutoDelete, 1) == 1)
         aux_delete::deleteAuxFiles(plugin_, nullptr, editor_);
     outline_.reset();
+    palettes_.reset();
     // Their objects see WM_DESTROY and let go; the list is ours to empty.
     std::vector<HWND> subWindows = std::move(subWindows_);
     subWindows_.clear();
@@ -445,6 +447,11 @@ bool MainWindow::offerKey(WPARAM key, LPARAM info) {
     if (info & (1u << 31)) return false;   // only presses
     PluginThreadContext* ctx = ownContext();
     return ctx && key_dispatch_win32::offer(*this, ctx->keys, key);
+}
+
+PaletteWindows& MainWindow::palettes() {
+    if (!palettes_) palettes_ = std::make_unique<PaletteWindows>(*this);
+    return *palettes_;
 }
 
 HWND MainWindow::outlineWindow() const { return outline_ ? outline_->handle() : nullptr; }
@@ -608,7 +615,8 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::RootFileDialog: root_commands::showRootDialog(*this); break;
         case Action::AuxiliaryFileDeletion: aux_delete::deleteAuxFiles(plugin_, handle(), editor_); break;
         case Action::OutlineWindow: outline_commands::toggle(*this); break;
-        default: break;  // dialogs, palettes and user menus come with their windows
+        case Action::PaletteWindow: palettes().command(id); break;
+        default: break;  // dialogs and user menus come with their windows
         }
     }
     if (r.outcome == command_dispatch::Outcome::Jump && exists()) jump_command::run(*this, r.jump);
@@ -739,7 +747,9 @@ void MainWindow::rightClick(uint32_t command, POINT screen) {
         root_commands::openRootInNewHost(*this);
         return;
     }
-    // Docking a palette back and forth comes with the palette windows.
-    if (command && toolbar_table::opensSubWindow(command)) return;
+    if (command && toolbar_table::opensSubWindow(command)) {
+        palettes().toggleDetached(command);   // palettes only; the lists ignore it
+        return;
+    }
     if (UINT chosen = system_menu::track(handle(), screen)) SendMessageW(handle(), WM_SYSCOMMAND, chosen, 0);
 }
