@@ -467,6 +467,7 @@ void MainWindow::buildButtons(bool useDefault) {
         useDefault || !settings ? toolbar_layout::defaultItems() : toolbar_layout::load(*settings);
     lastButtonCommand_ = toolbar::build(toolbar_, items);
     refreshToggleButtons();
+    if (palettes_) palettes_->refreshChecks();   // new buttons start unchecked
     if (PluginThreadContext* ctx = ownContext()) jumps::refreshReturnButton(*ctx);
 }
 

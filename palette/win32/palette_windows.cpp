@@ -70,6 +70,12 @@ void PaletteWindows::setChecked(uint32_t command, bool on) { main_.setCommandPre
 
 void PaletteWindows::refreshAllCheck() { setChecked(palette::AllCategoriesCommand, palette() && complete()); }
 
+void PaletteWindows::refreshChecks() {
+    uint32_t shown = tabMask() | detachedMask();
+    for (const palette::Category& c : palette::categories()) setChecked(c.command, (shown & c.mask) != 0);
+    refreshAllCheck();
+}
+
 void PaletteWindows::windowOpened(HWND window) { main_.registerSubWindow(window); }
 void PaletteWindows::windowClosed(HWND window) { main_.unregisterSubWindow(window); }
 

@@ -42,6 +42,9 @@ public:
     MainWindow& main() const { return main_; }
     void setChecked(uint32_t command, bool on);
     void refreshAllCheck();
+    // Checks every category button whose category shows, and 41020 when
+    // complete: after the toolbar's buttons were built anew.
+    void refreshChecks();
     void closeDetached(uint32_t category);
     void windowOpened(HWND window);
     void windowClosed(HWND window);

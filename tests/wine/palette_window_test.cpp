@@ -160,7 +160,20 @@ TEST_F(PaletteWindow, AllCategoriesFollowTheSettingsAndCloseAgain) {
     for (UINT id : {41009u, 41010u, 41011u, AllCommand}) EXPECT_FALSE(pressed(e, id)) << id;
     EXPECT_NE(readSetting(L"WindowPos", L"Char_abs"), L"<none>");
     EXPECT_NE(readSetting(L"WindowPos", L"BGreek_rel"), L"<none>");
+
+    // The toolbar built anew (as after its customization) shows what is open.
+    click(e, AllCommand);
+    HWND toolbar = pluginToolbar(e);
+    SendMessageW(toolbar, TB_DELETEBUTTON, 0, 0);
+    NMHDR end{toolbar, static_cast<UINT_PTR>(GetDlgCtrlID(toolbar)), TBN_ENDADJUST};
+    SendMessageW(mainWindow(e), WM_NOTIFY, end.idFrom, reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(buttonCount(toolbar), 4) << "the saved layout lost its first button";
+    for (UINT id : {41010u, 41011u, AllCommand}) EXPECT_TRUE(pressed(e, id)) << id;
+
+    // Closing the main window closes every palette window.
     command(e);
+    EXPECT_EQ(palette(e), nullptr);
+    EXPECT_TRUE(detachedCaptions(e).empty());
 }
 
 TEST_F(PaletteWindow, DetachingTheOnlyTabClosesThePaletteAndATabTakesItBack) {
@@ -244,6 +257,22 @@ TEST_F(PaletteWindow, RightClickOnADelimiterOffersTheSizes) {
             SendMessageW(p, WM_NOTIFY, ListControl, reinterpret_cast<LPARAM>(&nm));
         });
     };
+    // A cell's tool tip is its note, as the list asks for it.
+    auto tip = [&](int cell) {
+        wchar_t buf[256] = L"untouched";
+        NMLVGETINFOTIPW nm{};
+        nm.hdr.hwndFrom = cells;
+        nm.hdr.idFrom = ListControl;
+        nm.hdr.code = LVN_GETINFOTIPW;
+        nm.pszText = buf;
+        nm.cchTextMax = 256;
+        nm.iItem = cell;
+        SendMessageW(p, WM_NOTIFY, ListControl, reinterpret_cast<LPARAM>(&nm));
+        return std::wstring(buf);
+    };
+    EXPECT_EQ(tip(0), englishMessage(msgid::PaletteNoteSize));           // "("
+    EXPECT_EQ(tip(16), englishMessage(msgid::PaletteNoteSizeClass4));    // "\ulcorner"
+
     // Dismissed: nothing inserted, and the palette stays although AutoClose is on.
     auto done = rightClick(0);
     HWND menu = threadMenu(e);
