@@ -2,6 +2,7 @@
 
 #include "base/win32/wide.h"
 #include "frame/win32/language.h"
+#include "mainwindow/win32/popup_menu.h"
 
 #include <commctrl.h>
 #include <vector>
@@ -10,13 +11,9 @@ namespace symbol_list {
 
 namespace {
 constexpr int Gap = 8;        // pixels between cells
-constexpr int WidestCell = 64;
 } // namespace
 
-void prepare(HWND list) {
-    ListView_SetExtendedListViewStyleEx(list, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
-    ListView_SetIconSpacing(list, WidestCell / 2 + Gap, palette::CellHeight + Gap);
-}
+void prepare(HWND list) { ListView_SetExtendedListViewStyleEx(list, LVS_EX_INFOTIP, LVS_EX_INFOTIP); }
 
 bool fill(HWND list, uint32_t command, HINSTANCE plugin) {
     const palette::Category* category = palette::categoryOfCommand(command);
@@ -103,8 +100,7 @@ POINT menuPoint(HWND list, int cell) {
     ListView_GetItemRect(list, cell, &label, LVIR_LABEL);
     POINT p{label.left, label.bottom + 1};
     ClientToScreen(list, &p);
-    for (int moved = 0; moved < 100 && !WindowFromPoint(p); ++moved) ++p.x;
-    return p;
+    return popup_menu::onAWindow(p);
 }
 
 } // namespace symbol_list

@@ -10,8 +10,7 @@
 
 namespace symbol_list {
 
-// Sets the list up once: cell tool tips, and cells spaced for the strip's
-// largest cell.
+// Sets the list up once: the cells' tool tips come from the owner.
 void prepare(HWND list);
 
 // Empties the list, titles its column with the category's title, replaces
