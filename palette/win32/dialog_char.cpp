@@ -162,8 +162,14 @@ INT_PTR DialogChar::onInitDialog() {
     layout();
     SetFocus(list_);
     ready_ = true;
-    palettes_.windowOpened(handle());
     return FALSE;   // the focus was set here
+}
+
+// Registered only once shown: a palette without tabs stays hidden (all
+// categories detached), and the host's return to the front must not show it.
+void DialogChar::show() {
+    ShowWindow(handle(), SW_SHOW);
+    palettes_.windowOpened(handle());
 }
 
 void DialogChar::onDestroy() {
@@ -236,7 +242,7 @@ void DialogChar::addCategory(uint32_t command) {
     layout();
     fillSelected();
     palettes_.setChecked(command, true);
-    ShowWindow(handle(), SW_SHOW);
+    show();
 }
 
 void DialogChar::addAll() {
@@ -256,7 +262,7 @@ void DialogChar::addAll() {
     layout();
     if (any) {
         fillSelected();
-        ShowWindow(handle(), SW_SHOW);
+        show();
     }
 }
 

@@ -96,6 +96,7 @@ protected:
 private:
     static LRESULT CALLBACK tabProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     int appendTab(uint32_t command);
+    void show();
     void layout();
     bool fillSelected();
     void afterTabChange();

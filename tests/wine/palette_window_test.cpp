@@ -176,6 +176,24 @@ TEST_F(PaletteWindow, AllCategoriesFollowTheSettingsAndCloseAgain) {
     EXPECT_TRUE(detachedCaptions(e).empty());
 }
 
+// With no category for tabs the palette never shows, yet the command
+// still closes what it opened.
+TEST_F(PaletteWindow, AllCategoriesWithoutTabsOnlyOpensDetachedWindows) {
+    setting(L"Char", L"Window", L"0");
+    setting(L"Char", L"WindowSep", L"2");
+    load();
+    EditorThread& e = open();
+    click(e, AllCommand);
+    EXPECT_EQ(palette(e), nullptr);
+    EXPECT_EQ(detachedCaptions(e), (std::vector<std::wstring>{title(41010)}));
+    EXPECT_TRUE(pressed(e, AllCommand));
+    click(e, AllCommand);
+    EXPECT_TRUE(detachedCaptions(e).empty());
+    EXPECT_FALSE(pressed(e, 41010));
+    EXPECT_FALSE(pressed(e, AllCommand));
+    command(e);
+}
+
 TEST_F(PaletteWindow, DetachingTheOnlyTabClosesThePaletteAndATabTakesItBack) {
     load();
     EditorThread& e = open();
