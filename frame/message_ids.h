@@ -273,4 +273,10 @@ constexpr uint32_t PaletteNoteClass1 = 0x1070017;
 constexpr uint32_t PaletteNoteClass2 = 0x1070018;
 constexpr uint32_t PaletteNoteClass3 = 0x1070019;
 constexpr uint32_t PaletteNoteClass4 = 0x107001A;
+// The palette windows' failures and the tabs' tool tip.
+constexpr uint32_t PaletteNotCreated = 0x107001B;
+constexpr uint32_t PaletteControlsMissing = 0x107001C;
+constexpr uint32_t PaletteTabTip = 0x107001D;
+constexpr uint32_t PaletteFillFailed = 0x107001E;
+constexpr uint32_t PaletteTitleUnread = 0x107001F;
 } // namespace msgid

@@ -75,3 +75,9 @@
 // rows, so that thousands of labels show at once.
 #define VEXA_LANG_DLG_EASY_SUPPORT 226
 #define VEXA_IDC_EASY_SUPPORT_LIST 1205
+// The character palette: 210 holds the tabs and the cell list (which the
+// window moves into the tab control), 211 a detached category's list.
+#define VEXA_LANG_DLG_PALETTE 210
+#define VEXA_LANG_DLG_PALETTE_SEPARATE 211
+#define VEXA_IDC_PALETTE_TABS 1215
+#define VEXA_IDC_PALETTE_LIST 1205

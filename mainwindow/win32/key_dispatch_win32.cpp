@@ -3,6 +3,7 @@
 #include "base/win32/wide.h"
 #include "mainwindow/win32/main_window.h"
 #include "outline/win32/dialog_search.h"
+#include "palette/win32/palette_windows.h"
 #include "support/win32/dialog_easy_support.h"
 #include "support/win32/easy_support_action.h"
 #include "support/win32/imm_context.h"
@@ -51,12 +52,14 @@ public:
     bool runNewItem() override { return easy_support_action::runNewItem(window_.editor(), window_.ready()); }
 
     bool offerSubWindow(KeyCode code) override {
-        // Of the sub-windows only the outline window takes keys so far;
-        // it reads them without modifiers.
+        // The outline window reads its keys without modifiers; the
+        // palettes tell Shift+Enter from Enter.
         HWND outline = window_.outlineWindow();
-        if (!holds(outline, GetFocus())) return false;
-        auto* search = static_cast<DialogSearch*>(window_.outlineSlot().get());
-        return search->offerKey(key_code::virtualKey(code));
+        if (holds(outline, GetFocus())) {
+            auto* search = static_cast<DialogSearch*>(window_.outlineSlot().get());
+            return search->offerKey(key_code::virtualKey(code));
+        }
+        return window_.palettes().offerKey(key_code::virtualKey(code), (code & key_code::Shift) != 0);
     }
 
     bool editorTakesAction() const override {

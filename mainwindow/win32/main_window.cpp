@@ -31,6 +31,7 @@
 #include "outline/subwindow_geometry.h"
 #include "outline/win32/outline_commands.h"
 #include "outline/win32/subwindow_host.h"
+#include "palette/win32/palette_windows.h"
 #include "settings/setting_keys.h"
 #include "support/dictionary_store.h"
 #include "support/win32/dialog_easy_support.h"
@@ -379,6 +380,7 @@ void MainWindow::onDestroy() {
         settings->readInt(ini_keys::make::Section, ini_keys::make::AutoDelete, 1) == 1)
         aux_delete::deleteAuxFiles(plugin_, nullptr, editor_);
     outline_.reset();
+    palettes_.reset();
     // Their objects see WM_DESTROY and let go; the list is ours to empty.
     std::vector<HWND> subWindows = std::move(subWindows_);
     subWindows_.clear();
@@ -475,6 +477,11 @@ bool MainWindow::prepareEasySupport() {
     return true;
 }
 
+PaletteWindows& MainWindow::palettes() {
+    if (!palettes_) palettes_ = std::make_unique<PaletteWindows>(*this);
+    return *palettes_;
+}
+
 HWND MainWindow::outlineWindow() const { return outline_ ? outline_->handle() : nullptr; }
 
 void MainWindow::documentClosed(int32_t document) { outline_commands::documentClosed(*this, document); }
@@ -488,6 +495,7 @@ void MainWindow::buildButtons(bool useDefault) {
         useDefault || !settings ? toolbar_layout::defaultItems() : toolbar_layout::load(*settings);
     lastButtonCommand_ = toolbar::build(toolbar_, items);
     refreshToggleButtons();
+    if (palettes_) palettes_->refreshChecks();   // new buttons start unchecked
     if (PluginThreadContext* ctx = ownContext()) jumps::refreshReturnButton(*ctx);
 }
 
@@ -636,7 +644,8 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::RootFileDialog: root_commands::showRootDialog(*this); break;
         case Action::AuxiliaryFileDeletion: aux_delete::deleteAuxFiles(plugin_, handle(), editor_); break;
         case Action::OutlineWindow: outline_commands::toggle(*this); break;
-        default: break;  // dialogs, palettes and user menus come with their windows
+        case Action::PaletteWindow: palettes().command(id); break;
+        default: break;  // dialogs and user menus come with their windows
         }
     }
     if (r.outcome == command_dispatch::Outcome::Jump && exists()) jump_command::run(*this, r.jump);
@@ -767,7 +776,9 @@ void MainWindow::rightClick(uint32_t command, POINT screen) {
         root_commands::openRootInNewHost(*this);
         return;
     }
-    // Docking a palette back and forth comes with the palette windows.
-    if (command && toolbar_table::opensSubWindow(command)) return;
+    if (command && toolbar_table::opensSubWindow(command)) {
+        palettes().toggleDetached(command);   // palettes only; the lists ignore it
+        return;
+    }
     if (UINT chosen = system_menu::track(handle(), screen)) SendMessageW(handle(), WM_SYSCOMMAND, chosen, 0);
 }

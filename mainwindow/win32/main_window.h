@@ -19,6 +19,7 @@ class PluginThreadContext;
 
 class DialogEasySupport;
 class DictionaryStore;
+class PaletteWindows;
 class MainWindowHooks;
 class DialogModeless;   // what the thread's hooks report to (main_window.cpp)
 
@@ -69,6 +70,8 @@ public:
     void registerSubWindow(HWND window);
     void unregisterSubWindow(HWND window);
     const std::vector<HWND>& subWindows() const { return subWindows_; }
+    // The palette and the detached category windows, made on first use.
+    PaletteWindows& palettes();
     // Whether the foreground window was this thread's at the last tick.
     bool foregroundIsMine() const { return foregroundIsMine_; }
 
@@ -166,6 +169,7 @@ private:
     bool hostMenuOpen_ = false;
     std::unique_ptr<MainWindowHooks> hooks_;   // owned; set while the hooks are in
     std::unique_ptr<DialogModeless> outline_;  // owned: the outline window, while open
+    std::unique_ptr<PaletteWindows> palettes_; // owned: the palette windows
     std::vector<HWND> subWindows_;     // not owned: their objects close them; closed with us
     std::unique_ptr<DictionaryStore> dictionaries_;  // owned; set while the window is open
     // Shared: a running easy-support action keeps it until its loop ends.

@@ -14,12 +14,12 @@ namespace {
 // visible window, so the point walks right a little.
 constexpr int MaxShift = 100;
 
+} // namespace
+
 POINT onAWindow(POINT p) {
     for (int i = 0; i < MaxShift && !WindowFromPoint(p); ++i) ++p.x;
     return p;
 }
-
-} // namespace
 
 LanguageMenu::LanguageMenu() {
     if (HMODULE library = lang::module()) menu_ = LoadMenuW(library, MAKEINTRESOURCEW(VEXA_LANG_POPUP_MENU));

@@ -27,6 +27,10 @@ private:
     HMENU menu_ = nullptr;  // owned
 };
 
+// p, moved right (at most 100 pixels) until a window lies under it: a menu
+// opened over nothing would not take the mouse.
+POINT onAWindow(POINT p);
+
 // Where a menu for command opens: one pixel below the bottom-left corner
 // of its button, moved right (at most 100 pixels) until a window lies
 // under it; the toolbar's top-left when the button is not on the toolbar;
