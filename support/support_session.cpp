@@ -114,6 +114,11 @@ void SupportSession::setSelection(size_t selStart, size_t selEnd) {
     selStart_ = std::min(selStart, selEnd_);
 }
 
+void SupportSession::edited(u16view text, size_t selStart, size_t selEnd) {
+    input_ = u16(text.substr(0, InputLimit));
+    setSelection(selStart, selEnd);
+}
+
 void SupportSession::lookUp() {
     size_t slash = input_.find(u'\\');
     if (slash != u16::npos) {

@@ -71,6 +71,9 @@ public:
     void typed(u16view text, size_t selStart, size_t selEnd, char16_t character);
     // The box's selection moved without typing.
     void setSelection(size_t selStart, size_t selEnd);
+    // The box's text changed without a typed character (Delete, a paste
+    // through the box's menu): taken as it is; nothing is looked up.
+    void edited(u16view text, size_t selStart, size_t selEnd);
 
     enum class KeyResult {
         NotUsed,   // the key goes on to the focused control

@@ -263,3 +263,18 @@ TEST(SupportSession, OptionsWithoutAnEssentialKeyAreUnusable) {
     EXPECT_FALSE(o.usable());
     EXPECT_TRUE(SupportOptions{}.usable());
 }
+
+TEST(SupportSession, AnEditWithoutATypedCharacterIsWhatGetsInserted) {
+    Fixture fx;
+    SupportSession& s = fx.open();
+    fx.type(u"sec");
+    int selected = s.selected();
+    // The box lost its last character to Delete: no lookup, but Enter
+    // inserts what the box shows, at the box's caret.
+    s.edited(u"\\se", 3, 3);
+    EXPECT_EQ(s.selected(), selected);
+    EXPECT_EQ(s.input(), u"\\se");
+    EXPECT_EQ(fx.press(13), Key::Close);
+    EXPECT_EQ(fx.editor.text(), u"\\se");
+    EXPECT_EQ(fx.editor.caret(), (Position{3, 0}));
+}
