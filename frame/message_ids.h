@@ -267,4 +267,8 @@ constexpr uint32_t PaletteNoteClass1 = 0x1070017;
 constexpr uint32_t PaletteNoteClass2 = 0x1070018;
 constexpr uint32_t PaletteNoteClass3 = 0x1070019;
 constexpr uint32_t PaletteNoteClass4 = 0x107001A;
+
+// Support window: failures while it is made.
+constexpr uint32_t SupportListNotFilled = 0x1170001;
+constexpr uint32_t SupportHistoryNotCreated = 0x1170002;
 } // namespace msgid

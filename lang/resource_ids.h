@@ -69,3 +69,13 @@
 #define VEXA_LANG_OUTLINE_IMAGE_SIZE 16
 #define VEXA_LANG_OUTLINE_IMAGE_COUNT 55
 #define VEXA_LANG_OUTLINE_KEY 0x00FF00FF
+
+// The support window: the input box, its description and environment lines
+// and the candidate list; beside it the history window with its 13 rows.
+#define VEXA_LANG_DLG_SUPPORT 203
+#define VEXA_IDC_SUPPORT_INPUT 1201
+#define VEXA_IDC_SUPPORT_DESCRIPTION 1202
+#define VEXA_IDC_SUPPORT_ENVIRONMENT 1410
+#define VEXA_IDC_SUPPORT_LIST 1205
+#define VEXA_LANG_DLG_SUPPORT_HISTORY 237
+#define VEXA_IDC_SUPPORT_HISTORY_LIST 1205

@@ -3,6 +3,7 @@
 #include "base/win32/wide.h"
 #include "mainwindow/win32/main_window.h"
 #include "outline/win32/dialog_search.h"
+#include "support/win32/dialog_support.h"
 #include "support/win32/imm_context.h"
 
 namespace key_dispatch_win32 {
@@ -19,20 +20,29 @@ bool holds(HWND outer, HWND focus) { return outer && focus && (focus == outer ||
 
 // The main window's side of the dispatcher.
 //
-// The support window and the easy-support popup are not part of the
-// plug-in yet: until they are, neither is ever open, visible or running,
-// the support window never opens and the easy-support actions are not
-// available, so their keys pass on to the host.
+// The easy-support popup is not part of the plug-in yet: until it is, it
+// is never open or running and its actions are not available, so its keys
+// pass on to the host.
 class Target final : public key_dispatch::KeyTarget {
 public:
     explicit Target(MainWindow& window) : window_(window) {}
 
-    bool supportWindowVisible() const override { return false; }
-    bool offerSupportWindow(KeyCode) override { return false; }
+    bool supportWindowVisible() const override {
+        DialogSupport* s = window_.supportWindow();
+        return s && s->visible();
+    }
+    bool offerSupportWindow(KeyCode code) override {
+        DialogSupport* s = window_.supportWindow();
+        return s && s->handleKey(code);
+    }
     bool easySupportPopupOpen() const override { return false; }
     bool offerEasySupportPopup(uint32_t) override { return false; }
-    bool inputSupportRunning() const override { return false; }
-    bool openSupportWindow() override { return false; }
+    // Keys the open support window left alone belong to its input box.
+    bool inputSupportRunning() const override { return supportWindowVisible(); }
+    bool openSupportWindow() override {
+        DialogSupport* s = window_.supportWindow();
+        return s && !window_.hostMenuOpen() && s->open();
+    }
     bool easySupportAvailable() const override { return false; }
     // Not called while easySupportAvailable is false.
     bool runEasySupport() override { return false; }
@@ -61,6 +71,7 @@ public:
             if (w && IsWindow(w) && IsWindowVisible(w)) order.push_back(ref(w));
         };
         add(window_.editor());
+        if (DialogSupport* s = window_.supportWindow()) add(s->handle());
         add(window_.outlineWindow());
         for (HWND w : window_.subWindows()) add(w);
         return order;

@@ -17,6 +17,7 @@ class PluginThreadContext;
 #include <vector>
 #include <windows.h>
 
+class DialogSupport;
 class DictionaryStore;
 class MainWindowHooks;
 class DialogModeless;   // what the thread's hooks report to (main_window.cpp)
@@ -74,6 +75,12 @@ public:
     // The dictionaries' store, made with the window; null while it is
     // closed.
     DictionaryStore* dictionaries() const { return dictionaries_.get(); }
+    // The support window, made with the hooks when "Support" is on; null
+    // otherwise. prepareSupportWindow makes it (false after a warning).
+    DialogSupport* supportWindow() const { return support_.get(); }
+    bool prepareSupportWindow();
+    // A menu of the host is open: the support window does not open then.
+    bool hostMenuOpen() const { return hostMenuOpen_; }
 
     // The toolbar's check and enable states. Without a toolbar the state is
     // remembered, so the last request can be read back.
@@ -157,6 +164,7 @@ private:
     std::unique_ptr<DialogModeless> outline_;  // owned: the outline window, while open
     std::vector<HWND> subWindows_;     // not owned: their objects close them; closed with us
     std::unique_ptr<DictionaryStore> dictionaries_;  // owned; set while the window is open
+    std::unique_ptr<DialogSupport> support_;   // owned; uses dictionaries_, so it goes first
     subwindow_geometry::FrameFollower follower_;  // host frame's corner when last placed or moved
     int32_t highlightGenerationSeen_ = 0;
     uint64_t enabled_ = 0;             // remembered states, see bit()
