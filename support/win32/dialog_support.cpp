@@ -419,6 +419,28 @@ bool DialogSupport::offerWheel(int steps) {
     return true;
 }
 
+INT_PTR DialogSupport::onNotify(NMHDR* header) {
+    if (!header || header->hwndFrom != list() || header->code != NM_CUSTOMDRAW) return 0;
+    // The input box keeps the focus, and an unfocused list shows its
+    // selection so faintly that the candidate is easily missed: the
+    // selected row is drawn in the selection colours all the same.
+    auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+    LRESULT result = CDRF_DODEFAULT;
+    if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+        result = CDRF_NOTIFYITEMDRAW;
+    } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        int row = static_cast<int>(draw->nmcd.dwItemSpec);
+        if (SendMessageW(list(), LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) {
+            draw->nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+            draw->clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+            draw->clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+            result = CDRF_NEWFONT;
+        }
+    }
+    SetWindowLongPtrW(handle(), DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
 INT_PTR DialogSupport::onCtlColorStatic(HDC dc, HWND control) {
     if (control != item(VEXA_IDC_SUPPORT_DESCRIPTION)) return 0;
     SetTextColor(dc, DescriptionColour);

@@ -64,6 +64,7 @@ public:
 
     INT_PTR onInitDialog() override;
     void onDestroy() override;
+    INT_PTR onNotify(NMHDR* header) override;
     INT_PTR onCtlColorStatic(HDC dc, HWND control) override;
     INT_PTR onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
