@@ -58,6 +58,7 @@ u16 SupportSession::slotText(int slot) const {
 }
 
 void SupportSession::open() {
+    positionToStore_ = -1;
     autoCompleted_ = false;
     movedSinceSuffixSearch_ = true;
     suffixPosition_ = -1;
@@ -155,7 +156,7 @@ void SupportSession::select(int position) {
 void SupportSession::show(bool fillInput) {
     const CommandEntry* e = commands_.entry(selected_);
     if (!e) return;
-    settings_.writeInt(hk::Section, hk::SupportHistory, selected_);
+    positionToStore_ = selected_;
     u16view name = record::field(e->name);
     if (fillInput && !name.empty()) {
         input_ = u16(record::field(e->text));
@@ -226,6 +227,11 @@ SupportSession::KeyResult SupportSession::historySlot(int slot, const snippet::T
     recordUse();
     insert(target);
     return KeyResult::Close;
+}
+
+void SupportSession::closed() {
+    if (positionToStore_ >= 0) settings_.writeInt(hk::Section, hk::SupportHistory, positionToStore_);
+    positionToStore_ = -1;
 }
 
 void SupportSession::pickHistoryRow(int row) {

@@ -83,6 +83,11 @@ public:
     KeyResult handleKey(int32_t keyCode, const snippet::Target& target);
     // A double click on a history row: select and show, no insertion.
     void pickHistoryRow(int row);
+    // The window closed (with or without inserting): the last command
+    // shown is stored as "SupportHistory" for the next opening. Kept
+    // until then, as a write per typed letter would cost more than the
+    // rest of the typing.
+    void closed();
 
 private:
     void lookUp();
@@ -109,6 +114,7 @@ private:
     u16 environmentLine_;
     int environment_ = -1;
     int suffixPosition_ = -1;
+    int positionToStore_ = -1;             // shown since opening; -1 nothing new
     bool movedSinceSuffixSearch_ = true;
     bool autoCompleted_ = false;
     bool historyVisible_ = false;

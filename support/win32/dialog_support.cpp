@@ -349,6 +349,7 @@ void DialogSupport::run() {
     alive_ = nullptr;
 
     visible_ = false;
+    if (session_) session_->closed();
     if (HWND h = history_.handle()) ShowWindow(h, SW_HIDE);
     ShowWindow(handle(), SW_HIDE);
     if (editor_ && IsWindow(editor_)) SetFocus(editor_);

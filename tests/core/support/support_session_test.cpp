@@ -278,3 +278,16 @@ TEST(SupportSession, AnEditWithoutATypedCharacterIsWhatGetsInserted) {
     EXPECT_EQ(fx.editor.text(), u"\\se");
     EXPECT_EQ(fx.editor.caret(), (Position{3, 0}));
 }
+
+TEST(SupportSession, TheLastShownCommandIsStoredWhenTheWindowCloses) {
+    Fixture fx;
+    fx.settings->writeInt(hk::Section, hk::SupportHistory, 1);
+    fx.open();
+    fx.type(u"sec");
+    EXPECT_EQ(fx.settings->readInt(hk::Section, hk::SupportHistory, -1), 1) << "not on every letter";
+    EXPECT_EQ(fx.press(27), Key::Close);
+    fx.session->closed();
+    EXPECT_EQ(fx.settings->readInt(hk::Section, hk::SupportHistory, -1), 4);
+    fx.open();
+    EXPECT_EQ(fx.session->selected(), 4) << "the next opening starts there";
+}
