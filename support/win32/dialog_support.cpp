@@ -244,7 +244,7 @@ void DialogSupport::pullInput() {
 
 // ---- showing the session -------------------------------------------------
 
-void DialogSupport::showSession() {
+void DialogSupport::showSession(bool withHistory) {
     if (!session_ || !handle()) return;
     const SupportSession& s = *session_;
     updating_ = true;
@@ -254,7 +254,7 @@ void DialogSupport::showSession() {
     if (s.selected() != shownSelection_) selectRow(s.selected());
     setTextIfChanged(item(VEXA_IDC_SUPPORT_DESCRIPTION), s.description());
     setTextIfChanged(item(VEXA_IDC_SUPPORT_ENVIRONMENT), s.environmentLine());
-    if (HWND h = history_.handle()) {
+    if (HWND h = history_.handle(); h && withHistory) {
         bool shown = IsWindowVisible(h) != 0;
         if (s.historyVisible() != shown) ShowWindow(h, s.historyVisible() ? SW_SHOWNOACTIVATE : SW_HIDE);
     }
@@ -279,14 +279,22 @@ void DialogSupport::selectRow(int position) {
 
 void DialogSupport::fillHistory() {
     const std::vector<int32_t>& slots = session_->historySlots();
-    for (int row = 0; row < DialogSupportHistory::Rows && row < static_cast<int>(slots.size()); ++row)
-        if (slots[row] >= 0) history_.setRow(row, wide::w(session_->slotText(row)));
-    history_.fitWidth();
+    bool changed = false;
+    for (int row = 0; row < DialogSupportHistory::Rows && row < static_cast<int>(slots.size()); ++row) {
+        if (slots[row] < 0) continue;
+        std::wstring text = wide::w(session_->slotText(row));
+        if (history_.rowText(row) == text) continue;
+        history_.setRow(row, text);
+        changed = true;
+    }
+    // Resizing a window costs a round trip to the display: only when a
+    // row has changed.
+    if (changed) history_.fitWidth();
 }
 
 // ---- opening and closing ---------------------------------------------------
 
-bool DialogSupport::moveToCaret() {
+bool DialogSupport::caretCorner(POINT& corner) const {
     POINT caret{};
     RECT client{};
     if (!editor_ || !GetCaretPos(&caret) || !GetClientRect(editor_, &client)) return false;
@@ -297,11 +305,11 @@ bool DialogSupport::moveToCaret() {
     auto area = subwindow_geometry::screenArea(GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
                                                GetSystemMetrics(SM_CYCAPTION));
     Rect kept = subwindow_geometry::keepOnScreen(at, area.width, area.height);
-    SetWindowPos(handle(), HWND_TOP, kept.left, kept.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    corner = POINT{kept.left, kept.top};
     return true;
 }
 
-void DialogSupport::placeHistory() {
+void DialogSupport::placeHistory(bool show) {
     HWND h = history_.handle();
     if (!h) return;
     RECT area{};
@@ -310,7 +318,8 @@ void DialogSupport::placeHistory() {
                                       place_beside::HistorySides);
     POINT corner{placed.left, placed.top};
     ClientToScreen(editor_, &corner);
-    SetWindowPos(h, HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(h, HWND_TOP, corner.x, corner.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 bool DialogSupport::open() {
@@ -331,16 +340,22 @@ bool DialogSupport::open() {
 void DialogSupport::run() {
     openPending_ = false;
     if (visible_ || !session_ || !editor_ || !IsWindow(editor_)) return;
-    if (!moveToCaret()) return;
+    POINT corner{};
+    if (!caretCorner(corner)) return;
 
+    // Everything is in place before the window shows; each move or show
+    // is a round trip to the display, so there is one of each window.
     session_->open();
     fillHistory();
-    placeHistory();
     shownSelection_ = -1;
     visible_ = true;
-    ShowWindow(handle(), SW_SHOW);
+    showSession(false);
+    SetWindowPos(handle(), HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    placeHistory(session_->historyVisible());
     SetFocus(input());
-    showSession();
+    // The dialog selects the whole box as it takes the focus; the user
+    // types over what follows the backslash only.
+    SendMessageW(input(), EM_SETSEL, session_->selectionStart(), session_->selectionEnd());
 
     bool alive = true;
     alive_ = &alive;

@@ -77,12 +77,13 @@ private:
     void focusLeft(HWND to);
     // The box's text and selection into the session, when they differ.
     void pullInput();
-    // The session onto the controls.
-    void showSession();
+    // The session onto the controls (and the history window's visibility).
+    void showSession(bool withHistory = true);
     void selectRow(int position);
     void fillHistory();
-    bool moveToCaret();
-    void placeHistory();
+    // Where the window goes: the caret's screen position, kept on screen.
+    bool caretCorner(POINT& corner) const;
+    void placeHistory(bool show);
     void close();
     void run();
     bool runLoop(bool& alive);
