@@ -217,3 +217,77 @@ TEST_F(SupportWindow, AClickElsewhereClosesIt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SupportWindow, ASecondBackslashAtOnceInsertsTwo) {
+    load();
+    EditorThread& e = open(u"a");
+    ASSERT_NE(openSupport(e), nullptr);
+    ASSERT_TRUE(in::send(in::backslash()));
+    EXPECT_TRUE(closed(e));
+    u16 now;
+    EXPECT_TRUE(waitFor([&] { return (now = text(e)) == u"a\\\\"; })) << str::toUtf8(now);
+}
+
+TEST_F(SupportWindow, TheWheelScrollsTheCandidates) {
+    load();
+    EditorThread& e = open(u"");
+    HWND w = openSupport(e);
+    ASSERT_NE(w, nullptr);
+    HWND list = GetDlgItem(w, 1205);
+    int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+    RECT r{};
+    GetWindowRect(list, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT wheel{};
+    wheel.type = INPUT_MOUSE;
+    wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    wheel.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA * 3);   // three notches towards the user
+    ASSERT_EQ(SendInput(1, &wheel, sizeof wheel), 1u);
+    EXPECT_TRUE(waitFor([&] { return SendMessageW(list, LVM_GETTOPINDEX, 0, 0) > top; })) << "top row " << top;
+    EXPECT_TRUE(IsWindowVisible(w)) << "scrolling keeps it open";
+}
+
+TEST_F(SupportWindow, ADoubleClickOnAHistoryRowShowsItsCommand) {
+    load();
+    EditorThread& e = open(u"");
+    HWND w = openSupport(e);
+    ASSERT_NE(w, nullptr);
+    HWND history = in::historyWindow(e.threadId());
+    ASSERT_TRUE(history && IsWindowVisible(history));
+    HWND rows = GetDlgItem(history, 1205);
+    std::wstring command = in::rowText(rows, 2, 1);
+    ASSERT_FALSE(command.empty());
+    RECT row{LVIR_BOUNDS, 0, 0, 0};
+    ASSERT_TRUE(SendMessageW(rows, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row)));
+    POINT at{(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    ClientToScreen(rows, &at);
+    SetCursorPos(at.x, at.y);
+    INPUT clicks[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    }
+    ASSERT_EQ(SendInput(4, clicks, sizeof(INPUT)), 4u);
+    HWND box = GetDlgItem(w, 1201);
+    EXPECT_TRUE(waitFor([&] { return in::text(box) == command; })) << str::toUtf8(wide::u(in::text(box).c_str()));
+    EXPECT_TRUE(IsWindowVisible(w)) << "a click on the history keeps the window open";
+    EXPECT_EQ(text(e), u"") << "nothing inserted";
+}
+
+TEST_F(SupportWindow, ClosingTheToolbarWhileOpenLeavesTheEditorWorking) {
+    load();
+    EditorThread& e = open(u"");
+    HWND w = openSupport(e);
+    ASSERT_NE(w, nullptr);
+    command(e);   // the host's command closes the main window, and the support window with it
+    EXPECT_EQ(mainWindow(e), nullptr);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(w); }));
+    on(e, [&](EditorView&) { SetFocus(e.editor()); });
+    ASSERT_TRUE(in::send(in::backslash()));
+    u16 now;
+    EXPECT_TRUE(waitFor([&] { return (now = text(e)) == u"\\"; })) << str::toUtf8(now);
+}
+
+} // namespace
