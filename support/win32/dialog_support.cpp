@@ -74,16 +74,18 @@ DialogSupport::~DialogSupport() {
 
 DialogSupport::Created DialogSupport::create() {
     if (handle() && session_) return Created::Ready;
+    // Without its keys there is no window to make: asked again at every
+    // backslash, that answer must be cheap.
+    SupportOptions options = SupportOptions::read(settings_);
+    if (!options.usable()) {
+        if (handle()) DestroyWindow(handle());
+        return Created::Unusable;
+    }
     if (!handle() && !DialogModeless::create(nullptr, VEXA_LANG_DLG_SUPPORT, editor_)) return Created::Failed;
     SendMessageW(input(), EM_LIMITTEXT, InputLimit, 0);
     if (!subclassInput()) {
         DestroyWindow(handle());
         return Created::Failed;
-    }
-    SupportOptions options = SupportOptions::read(settings_);
-    if (!options.usable()) {
-        DestroyWindow(handle());
-        return Created::Unusable;
     }
     if (!fillList()) {
         warn(editor_, msgid::SupportListNotFilled);

@@ -291,3 +291,18 @@ TEST_F(SupportWindow, ClosingTheToolbarWhileOpenLeavesTheEditorWorking) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SupportWindow, WithoutAnInsertKeyTheBackslashIsTheEditors) {
+    setting(L"SupportSettings", L"InsertKey", L"0");
+    load();
+    EditorThread& e = open(u"");
+    ASSERT_TRUE(in::send(in::backslash()));
+    u16 now;
+    EXPECT_TRUE(waitFor([&] { return (now = text(e)) == u"\\"; })) << str::toUtf8(now);
+    EXPECT_EQ(in::supportWindow(e.threadId()), nullptr);
+    EXPECT_TRUE(IsWindow(mainWindow(e))) << "the toolbar still opened";
+}
+
+} // namespace
