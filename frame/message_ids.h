@@ -279,4 +279,8 @@ constexpr uint32_t PaletteControlsMissing = 0x107001C;
 constexpr uint32_t PaletteTabTip = 0x107001D;
 constexpr uint32_t PaletteFillFailed = 0x107001E;
 constexpr uint32_t PaletteTitleUnread = 0x107001F;
+
+// Support window: failures while it is made.
+constexpr uint32_t SupportListNotFilled = 0x1170001;
+constexpr uint32_t SupportHistoryNotCreated = 0x1170002;
 } // namespace msgid

@@ -113,9 +113,31 @@ bool EditorView::save() {
 }
 
 void EditorView::refresh() {
+    placeSystemCaret();
     if (doc_->model.redrawDepth() > 0) return;
     updateScrollBars();
     InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// The system caret stays hidden (the view draws its own) but sits where
+// the caret is drawn, as a real editor's does: windows that open at the
+// caret ask the system for it.
+void EditorView::placeSystemCaret() {
+    if (!hwnd_ || GetFocus() != hwnd_) return;
+    MemoryEditor& m = doc_->model;
+    Position caret = m.caret(), scroll = m.GetScrollPos();
+    const auto& lines = m.lines();
+    if (caret.y < 0 || caret.y >= static_cast<int>(lines.size())) return;
+    const std::u16string& line = lines[caret.y];
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, font_);
+    std::vector<int> xs = columnOffsets(dc, line);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    int origin = Margin - xs[std::min<size_t>(scroll.x, line.size())] -
+                 std::max<int>(0, scroll.x - static_cast<int>(line.size())) * charWidth_;
+    size_t column = std::min<size_t>(static_cast<size_t>(std::max(caret.x, 0)), line.size());
+    SetCaretPos(origin + xs[column], (caret.y - scroll.y) * lineHeight_);
 }
 
 int EditorView::visibleLines() const {
@@ -350,6 +372,7 @@ LRESULT EditorView::handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN: onKeyDown(static_cast<UINT>(wParam)); return 0;
     case WM_SETFOCUS:
         CreateCaret(hwnd_, nullptr, 2, lineHeight_);
+        placeSystemCaret();
         InvalidateRect(hwnd_, nullptr, FALSE);
         return 0;
     case WM_KILLFOCUS:

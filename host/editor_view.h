@@ -41,6 +41,8 @@ public:
     bool save();
     void refresh();                     // redraw unless drawing is stopped
     void ensureCaretVisible();
+    // Moves the (hidden) system caret to the drawn caret while focused.
+    void placeSystemCaret();
 
 private:
     EditorView(EditorOwner* owner);

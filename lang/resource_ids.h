@@ -81,3 +81,12 @@
 #define VEXA_LANG_DLG_PALETTE_SEPARATE 211
 #define VEXA_IDC_PALETTE_TABS 1215
 #define VEXA_IDC_PALETTE_LIST 1205
+// The support window: the input box, its description and environment lines
+// and the candidate list; beside it the history window with its 13 rows.
+#define VEXA_LANG_DLG_SUPPORT 203
+#define VEXA_IDC_SUPPORT_INPUT 1201
+#define VEXA_IDC_SUPPORT_DESCRIPTION 1202
+#define VEXA_IDC_SUPPORT_ENVIRONMENT 1410
+#define VEXA_IDC_SUPPORT_LIST 1205
+#define VEXA_LANG_DLG_SUPPORT_HISTORY 237
+#define VEXA_IDC_SUPPORT_HISTORY_LIST 1205

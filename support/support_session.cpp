@@ -58,6 +58,7 @@ u16 SupportSession::slotText(int slot) const {
 }
 
 void SupportSession::open() {
+    positionToStore_ = -1;
     autoCompleted_ = false;
     movedSinceSuffixSearch_ = true;
     suffixPosition_ = -1;
@@ -114,6 +115,11 @@ void SupportSession::setSelection(size_t selStart, size_t selEnd) {
     selStart_ = std::min(selStart, selEnd_);
 }
 
+void SupportSession::edited(u16view text, size_t selStart, size_t selEnd) {
+    input_ = u16(text.substr(0, InputLimit));
+    setSelection(selStart, selEnd);
+}
+
 void SupportSession::lookUp() {
     size_t slash = input_.find(u'\\');
     if (slash != u16::npos) {
@@ -150,7 +156,7 @@ void SupportSession::select(int position) {
 void SupportSession::show(bool fillInput) {
     const CommandEntry* e = commands_.entry(selected_);
     if (!e) return;
-    settings_.writeInt(hk::Section, hk::SupportHistory, selected_);
+    positionToStore_ = selected_;
     u16view name = record::field(e->name);
     if (fillInput && !name.empty()) {
         input_ = u16(record::field(e->text));
@@ -221,6 +227,11 @@ SupportSession::KeyResult SupportSession::historySlot(int slot, const snippet::T
     recordUse();
     insert(target);
     return KeyResult::Close;
+}
+
+void SupportSession::closed() {
+    if (positionToStore_ >= 0) settings_.writeInt(hk::Section, hk::SupportHistory, positionToStore_);
+    positionToStore_ = -1;
 }
 
 void SupportSession::pickHistoryRow(int row) {

@@ -71,6 +71,9 @@ public:
     void typed(u16view text, size_t selStart, size_t selEnd, char16_t character);
     // The box's selection moved without typing.
     void setSelection(size_t selStart, size_t selEnd);
+    // The box's text changed without a typed character (Delete, a paste
+    // through the box's menu): taken as it is; nothing is looked up.
+    void edited(u16view text, size_t selStart, size_t selEnd);
 
     enum class KeyResult {
         NotUsed,   // the key goes on to the focused control
@@ -80,6 +83,11 @@ public:
     KeyResult handleKey(int32_t keyCode, const snippet::Target& target);
     // A double click on a history row: select and show, no insertion.
     void pickHistoryRow(int row);
+    // The window closed (with or without inserting): the last command
+    // shown is stored as "SupportHistory" for the next opening. Kept
+    // until then, as a write per typed letter would cost more than the
+    // rest of the typing.
+    void closed();
 
 private:
     void lookUp();
@@ -106,6 +114,7 @@ private:
     u16 environmentLine_;
     int environment_ = -1;
     int suffixPosition_ = -1;
+    int positionToStore_ = -1;             // shown since opening; -1 nothing new
     bool movedSinceSuffixSearch_ = true;
     bool autoCompleted_ = false;
     bool historyVisible_ = false;

@@ -6,6 +6,7 @@
 #include "palette/win32/palette_windows.h"
 #include "support/win32/dialog_easy_support.h"
 #include "support/win32/easy_support_action.h"
+#include "support/win32/dialog_support.h"
 #include "support/win32/imm_context.h"
 
 namespace key_dispatch_win32 {
@@ -21,16 +22,22 @@ bool held(int key) { return GetKeyState(key) < 0; }
 bool holds(HWND outer, HWND focus) { return outer && focus && (focus == outer || IsChild(outer, focus)); }
 
 // The main window's side of the dispatcher.
-//
-// The support window is not part of the plug-in yet: until it is, it is
-// never visible and never opens, so its keys pass on to the host.
 class Target final : public key_dispatch::KeyTarget {
 public:
     explicit Target(MainWindow& window) : window_(window) {}
 
-    bool supportWindowVisible() const override { return false; }
-    bool offerSupportWindow(KeyCode) override { return false; }
-    bool openSupportWindow() override { return false; }
+    bool supportWindowVisible() const override {
+        DialogSupport* s = window_.supportWindow();
+        return s && s->visible();
+    }
+    bool offerSupportWindow(KeyCode code) override {
+        DialogSupport* s = window_.supportWindow();
+        return s && s->handleKey(code);
+    }
+    bool openSupportWindow() override {
+        DialogSupport* s = window_.supportWindow();
+        return s && !window_.hostMenuOpen() && s->open();
+    }
 
     bool easySupportPopupOpen() const override {
         const auto& popup = window_.easySupport();
@@ -40,9 +47,11 @@ public:
         const auto& popup = window_.easySupport();
         return popup && popup->handleKey(virtualKey);
     }
+    // Keys the open support window left alone belong to its input box; keys
+    // that reach the hook inside the popup's loop belong to the popup.
     bool inputSupportRunning() const override {
         const auto& popup = window_.easySupport();
-        return popup && popup->running();
+        return supportWindowVisible() || (popup && popup->running());
     }
     bool easySupportAvailable() const override { return window_.easySupport() != nullptr; }
     bool runEasySupport() override {
@@ -80,6 +89,7 @@ public:
             if (w && IsWindow(w) && IsWindowVisible(w)) order.push_back(ref(w));
         };
         add(window_.editor());
+        if (DialogSupport* s = window_.supportWindow()) add(s->handle());
         add(window_.outlineWindow());
         for (HWND w : window_.subWindows()) add(w);
         return order;

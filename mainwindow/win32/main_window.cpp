@@ -36,6 +36,7 @@
 #include "support/dictionary_store.h"
 #include "support/win32/dialog_easy_support.h"
 #include "support/win32/easy_support_action.h"
+#include "support/win32/dialog_support.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -119,8 +120,10 @@ void restartNotice(HWND owner, bool asked) {
 class MainWindowHooks final : public HookSink {
 public:
     explicit MainWindowHooks(MainWindow& window) : window_(window) {}
-    void onClickNotice(HWND window) override {
-        if (const auto& popup = window_.easySupport()) popup->clickNotice(window);
+    // Completion windows close on a click elsewhere.
+    void onClickNotice(HWND clicked) override {
+        if (DialogSupport* support = window_.supportWindow()) support->clickNotice(clicked);
+        if (const auto& popup = window_.easySupport()) popup->clickNotice(clicked);
     }
     Band dockedBand() const override { return Band{window_.rebarBand().rebar(), window_.rebarBand().bandId()}; }
     void onRebarChildSize(int width) override { window_.onRebarChildSize(width); }
@@ -128,9 +131,13 @@ public:
     void moveSubWindows(bool mainFollows, bool subWindowsFollow) override {
         window_.frameMoved(mainFollows, subWindowsFollow);
     }
-    bool offerWheel(int) override { return false; }
+    bool offerWheel(int steps) override {
+        DialogSupport* support = window_.supportWindow();
+        return support && support->offerWheel(steps);
+    }
     bool dispatchKey(WPARAM key, LPARAM info) override { return window_.offerKey(key, info); }
     bool prepareEasySupport() override { return window_.prepareEasySupport(); }
+    bool prepareSupportWindow() override { return window_.prepareSupportWindow(); }
     bool buildShortcutTable(shortcuts::Table& table) override {
         CSetting* settings = app::settings();
         if (!settings) return false;
@@ -201,6 +208,7 @@ void MainWindow::destroy() {
 void MainWindow::rebind(HWND editor) {
     if (editor == editor_) return;
     editor_ = editor;
+    if (support_) support_->setEditor(editor);
     // Frame moves are measured from the new frame's corner.
     if (handle()) rememberFrame();
 }
@@ -406,6 +414,7 @@ void MainWindow::releaseAll() {
     rebar_.remove(app::settings());
     toolbar::destroy(toolbar_);
     toolbar_ = nullptr;
+    support_.reset();
     dictionaries_.reset();
     if (easySupport_) easySupport_->cancel();
     easySupport_.reset();
@@ -447,6 +456,20 @@ bool MainWindow::createDictionaries() {
         dictionaries_.reset();
     }
     return dictionaries_ != nullptr;
+}
+
+bool MainWindow::prepareSupportWindow() {
+    CSetting* settings = app::settings();
+    if (!settings || !dictionaries_) return false;
+    try {
+        support_ = std::make_unique<DialogSupport>(editor_, dictionaries_.get(), *settings);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    // Without its keys the window is simply not there; that is no failure.
+    if (support_->create() != DialogSupport::Created::Failed) return true;
+    support_.reset();
+    return false;
 }
 
 bool MainWindow::offerKey(WPARAM key, LPARAM info) {
@@ -699,7 +722,9 @@ LRESULT MainWindow::onNotify(NMHDR* header) {
     if (!header || !toolbar_) return 0;
     if (header->code == TTN_GETDISPINFOW) {
         auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-        std::wstring tip = tipText(static_cast<uint32_t>(header->idFrom));
+        // A tip would cover the candidates the user is choosing from.
+        bool completing = support_ && support_->visible();
+        std::wstring tip = completing ? std::wstring() : tipText(static_cast<uint32_t>(header->idFrom));
         size_t n = std::min<size_t>(tip.size(), command_texts::TextLimit);
         std::wmemcpy(info->szText, tip.c_str(), n);
         info->szText[n] = 0;

@@ -18,6 +18,7 @@ class PluginThreadContext;
 #include <windows.h>
 
 class DialogEasySupport;
+class DialogSupport;
 class DictionaryStore;
 class PaletteWindows;
 class MainWindowHooks;
@@ -82,6 +83,12 @@ public:
     // support on; null otherwise.
     const std::shared_ptr<DialogEasySupport>& easySupport() const { return easySupport_; }
     bool prepareEasySupport();
+    // The support window, made with the hooks when "Support" is on; null
+    // otherwise. prepareSupportWindow makes it (false after a warning).
+    DialogSupport* supportWindow() const { return support_.get(); }
+    bool prepareSupportWindow();
+    // A menu of the host is open: the support window does not open then.
+    bool hostMenuOpen() const { return hostMenuOpen_; }
 
     // The toolbar's check and enable states. Without a toolbar the state is
     // remembered, so the last request can be read back.
@@ -174,6 +181,7 @@ private:
     std::unique_ptr<DictionaryStore> dictionaries_;  // owned; set while the window is open
     // Shared: a running easy-support action keeps it until its loop ends.
     std::shared_ptr<DialogEasySupport> easySupport_;
+    std::unique_ptr<DialogSupport> support_;   // owned; uses dictionaries_, so it goes first
     subwindow_geometry::FrameFollower follower_;  // host frame's corner when last placed or moved
     int32_t highlightGenerationSeen_ = 0;
     uint64_t enabled_ = 0;             // remembered states, see bit()

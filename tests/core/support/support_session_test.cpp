@@ -263,3 +263,31 @@ TEST(SupportSession, OptionsWithoutAnEssentialKeyAreUnusable) {
     EXPECT_FALSE(o.usable());
     EXPECT_TRUE(SupportOptions{}.usable());
 }
+
+TEST(SupportSession, AnEditWithoutATypedCharacterIsWhatGetsInserted) {
+    Fixture fx;
+    SupportSession& s = fx.open();
+    fx.type(u"sec");
+    int selected = s.selected();
+    // The box lost its last character to Delete: no lookup, but Enter
+    // inserts what the box shows, at the box's caret.
+    s.edited(u"\\se", 3, 3);
+    EXPECT_EQ(s.selected(), selected);
+    EXPECT_EQ(s.input(), u"\\se");
+    EXPECT_EQ(fx.press(13), Key::Close);
+    EXPECT_EQ(fx.editor.text(), u"\\se");
+    EXPECT_EQ(fx.editor.caret(), (Position{3, 0}));
+}
+
+TEST(SupportSession, TheLastShownCommandIsStoredWhenTheWindowCloses) {
+    Fixture fx;
+    fx.settings->writeInt(hk::Section, hk::SupportHistory, 1);
+    fx.open();
+    fx.type(u"sec");
+    EXPECT_EQ(fx.settings->readInt(hk::Section, hk::SupportHistory, -1), 1) << "not on every letter";
+    EXPECT_EQ(fx.press(27), Key::Close);
+    fx.session->closed();
+    EXPECT_EQ(fx.settings->readInt(hk::Section, hk::SupportHistory, -1), 4);
+    fx.open();
+    EXPECT_EQ(fx.session->selected(), 4) << "the next opening starts there";
+}
