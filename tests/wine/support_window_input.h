@@ -4,6 +4,7 @@
 #pragma once
 #include "base/win32/wide.h"
 #include "tests/support/temp_dir.h"
+#include "tests/wine/key_input.h"
 
 #include <commctrl.h>
 #include <initializer_list>
@@ -13,41 +14,13 @@
 
 namespace support_input {
 
-inline INPUT key(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
-
-// Presses vk with the modifiers held, then lets everything go.
-inline std::vector<INPUT> chord(std::initializer_list<WORD> modifiers, WORD vk) {
-    std::vector<INPUT> in;
-    for (WORD m : modifiers) in.push_back(key(m, false));
-    in.push_back(key(vk, false));
-    in.push_back(key(vk, true));
-    for (WORD m : modifiers) in.push_back(key(m, true));
-    return in;
-}
-
-// Lower-case letters and digits as key presses.
-inline std::vector<INPUT> letters(const char* text) {
-    std::vector<INPUT> in;
-    for (const char* c = text; *c; ++c) {
-        WORD vk = static_cast<WORD>(*c >= 'a' && *c <= 'z' ? *c - 'a' + 'A' : *c);
-        in.push_back(key(vk, false));
-        in.push_back(key(vk, true));
-    }
-    return in;
-}
+using key_input::chord;
+using key_input::key;
+using key_input::letters;
+using key_input::send;
 
 // The backslash key of the keyboard layouts the plug-in knows (220).
 inline std::vector<INPUT> backslash() { return chord({}, VK_OEM_5); }
-
-inline bool send(const std::vector<INPUT>& in) {
-    return SendInput(static_cast<UINT>(in.size()), const_cast<INPUT*>(in.data()), sizeof(INPUT)) == in.size();
-}
 
 // The support window of a thread: the window whose input box carries the
 // window property of the support window's input box.

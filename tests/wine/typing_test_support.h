@@ -3,6 +3,7 @@
 // plug-in's keyboard hook as a user's keys do, on a stand-in editor that
 // has the keyboard.
 #pragma once
+#include "tests/wine/key_input.h"
 #include "tests/wine/mainwindow_test_support.h"
 
 #include <initializer_list>
@@ -11,23 +12,7 @@
 namespace typing_test {
 using namespace mainwindow_test;
 
-inline INPUT keyInput(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
-
-// Presses vk with the modifiers held, then lets everything go.
-inline std::vector<INPUT> chord(std::initializer_list<WORD> modifiers, WORD vk) {
-    std::vector<INPUT> in;
-    for (WORD m : modifiers) in.push_back(keyInput(m, false));
-    in.push_back(keyInput(vk, false));
-    in.push_back(keyInput(vk, true));
-    for (WORD m : modifiers) in.push_back(keyInput(m, true));
-    return in;
-}
+using key_input::chord;
 
 class TypingTest : public MainWindowTest {
 protected:
@@ -51,7 +36,7 @@ protected:
         return e;
     }
     void type(const std::vector<INPUT>& in) {
-        ASSERT_EQ(SendInput(static_cast<UINT>(in.size()), const_cast<INPUT*>(in.data()), sizeof(INPUT)), in.size());
+        ASSERT_TRUE(key_input::send(in));
     }
     u16 text(EditorThread& e) {
         u16 t;
