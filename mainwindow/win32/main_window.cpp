@@ -11,6 +11,7 @@
 #include "frame/win32/plugin_app.h"
 #include "frame/win32/shared_state.h"
 #include "frame/win32/shared_toggles.h"
+#include "frame/win32/win_rect.h"
 #include "frame/win32/window_editor.h"
 #include "highlight/highlight_presets.h"
 #include "make/win32/aux_delete.h"
@@ -96,8 +97,6 @@ command_texts::State textState() {
     if (s.highlight) s.pattern = wide::u(highlightPattern().c_str());
     return s;
 }
-
-Rect toRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
 
 bool registerClassOnce(HINSTANCE plugin) {
     static bool registered = false;
@@ -305,7 +304,7 @@ LRESULT MainWindow::onCreate(CREATESTRUCTW*) {
             auto area = subwindow_geometry::screenArea(GetSystemMetrics(SM_CXFULLSCREEN),
                                                        GetSystemMetrics(SM_CYFULLSCREEN),
                                                        GetSystemMetrics(SM_CYCAPTION));
-            Rect moved = subwindow_geometry::keepOnScreen(toRect(r), area.width, area.height);
+            Rect moved = subwindow_geometry::keepOnScreen(win_rect::of(r), area.width, area.height);
             SetWindowPos(handle(), nullptr, moved.left, moved.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
@@ -319,7 +318,7 @@ bool MainWindow::placeWindow(placement::Placement where) {
     HWND frame = GetAncestor(editor_, GA_ROOT);
     RECT fr{};
     if (frame) GetWindowRect(frame, &fr);
-    Rect frameRect = toRect(fr);
+    Rect frameRect = win_rect::of(fr);
     auto moveTo = [this](const Rect& r) {
         SetWindowPos(handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -381,7 +380,7 @@ void MainWindow::onDestroy() {
         RECT w{}, f{};
         GetWindowRect(handle(), &w);
         GetWindowRect(frame, &f);
-        subwindow_geometry::savePlace(*settings, placement::PlaceName, toRect(w), toRect(f), IsIconic(frame) != 0);
+        subwindow_geometry::savePlace(*settings, placement::PlaceName, win_rect::of(w), win_rect::of(f), IsIconic(frame) != 0);
     }
     closeHelpWindows();
     if (settings && editor_ && IsWindow(editor_) &&

@@ -3,18 +3,17 @@
 #include "frame/win32/jump.h"
 #include "frame/win32/plugin_app.h"
 #include "frame/win32/shared_state.h"
+#include "frame/win32/win_rect.h"
 #include "outline/subwindow_geometry.h"
 
 #include <cstdint>
 
 namespace {
 
-Rect toRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
-
 bool windowRect(HWND window, Rect& out) {
     RECT r;
     if (!window || !GetWindowRect(window, &r)) return false;
-    out = toRect(r);
+    out = win_rect::of(r);
     return true;
 }
 

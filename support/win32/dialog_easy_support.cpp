@@ -5,6 +5,7 @@
 #include "frame/win32/language.h"
 #include "frame/win32/plugin_app.h"
 #include "frame/win32/shared_toggles.h"
+#include "frame/win32/win_rect.h"
 #include "lang/resource_ids.h"
 #include "outline/search.h"
 #include "outline/subwindow_geometry.h"
@@ -19,16 +20,6 @@ namespace {
 
 // Without a client area to measure, the column gets this width.
 constexpr int FallbackColumnWidth = 200;
-
-Rect toRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
-
-// A window's rectangle in the client coordinates of another window.
-Rect rectIn(HWND window, HWND area) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, area, reinterpret_cast<POINT*>(&r), 2);
-    return toRect(r);
-}
 
 // The text caret's rectangle on the screen: the system caret of the
 // editor's thread, or the editor's top-left corner when it shows none.
@@ -223,7 +214,7 @@ void DialogEasySupport::placeDetail() {
     if (!detail) return;
     RECT area{};
     GetClientRect(editor_, &area);
-    Rect to = place_beside::place(rectIn(detail, editor_), rectIn(handle(), editor_), toRect(area),
+    Rect to = place_beside::place(win_rect::inClient(detail, editor_), win_rect::inClient(handle(), editor_), win_rect::of(area),
                                   place_beside::DetailSides);
     POINT corner{to.left, to.top};
     ClientToScreen(editor_, &corner);

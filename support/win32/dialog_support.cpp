@@ -3,6 +3,7 @@
 #include "base/win32/wide.h"
 #include "frame/message_ids.h"
 #include "frame/win32/language.h"
+#include "frame/win32/win_rect.h"
 #include "frame/win32/window_editor.h"
 #include "lang/resource_ids.h"
 #include "outline/subwindow_geometry.h"
@@ -36,16 +37,6 @@ std::wstring windowText(HWND w) {
 
 void setTextIfChanged(HWND w, const u16& text) {
     if (w && windowText(w) != wide::w(text)) SetWindowTextW(w, wide::w(text));
-}
-
-Rect toRect(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
-
-// A rectangle in the client coordinates of area.
-Rect inClient(HWND area, HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, area, reinterpret_cast<POINT*>(&r), 2);
-    return toRect(r);
 }
 
 bool isPress(UINT message) {
@@ -316,7 +307,7 @@ void DialogSupport::placeHistory(bool show) {
     if (!h) return;
     RECT area{};
     GetClientRect(editor_, &area);
-    Rect placed = place_beside::place(inClient(editor_, h), inClient(editor_, handle()), toRect(area),
+    Rect placed = place_beside::place(win_rect::inClient(h, editor_), win_rect::inClient(handle(), editor_), win_rect::of(area),
                                       place_beside::HistorySides);
     POINT corner{placed.left, placed.top};
     ClientToScreen(editor_, &corner);
