@@ -22,7 +22,7 @@ u16 join(const std::vector<u16>& fields) {
     u16 out;
     for (size_t i = 0; i < fields.size(); ++i) {
         if (i) out += u'\t';
-        out += fields[i];
+        for (char16_t ch : fields[i]) out += ch == u'\t' ? u' ' : ch;
     }
     return out;
 }

@@ -10,6 +10,8 @@ namespace record_fields {
 
 // "a\tb" -> {"a", "b"}; "" -> {""} (one empty field).
 std::vector<u16> split(u16view record);
+// A tab inside a field (pasted into an edit box) becomes a space, so the
+// record still reads back as the same number of fields.
 u16 join(const std::vector<u16>& fields);
 
 // Field i, or fallback when the record has fewer fields.

@@ -179,3 +179,13 @@ TEST(GridSettings, ThresholdsAndMissingFields) {
     const char16_t* array = u"5\t3\t1\t0\t12\t7";
     EXPECT_EQ(grid::composeArray(grid::parseArray(array)), array);
 }
+
+TEST(GridSettings, TabTypedIntoABoxDoesNotShiftTheFields) {
+    grid::TableChoices t;
+    t.placement = u"h\tt";
+    t.rows = u"4";
+    grid::TableChoices back = grid::parseTable(grid::composeTable(t));
+    EXPECT_EQ(back.placement, u"h t");
+    EXPECT_EQ(back.rows, u"4");
+    EXPECT_EQ(back.columns, u"3");
+}
