@@ -222,7 +222,17 @@ TEST_F(OutlineWindow, DraggingTheSplitterUpEnlargesTheCommentBoxForNextTime) {
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&before), 2);
     EXPECT_EQ(before.bottom - before.top, 50);
     int y = before.top - 2;   // in the gap above the comment box
+    // The drag captures and clips the real cursor, and the system then
+    // reports it where it is: keep it where the drag's messages say, so
+    // that wherever an earlier test left it, no other move comes between.
+    auto cursorAt = [&](int cy) {
+        POINT p{20, cy};
+        ClientToScreen(window, &p);
+        SetCursorPos(p.x, p.y);
+    };
+    cursorAt(y);
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, y));
+    cursorAt(y - 30);
     SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, y - 30));
     SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(20, y - 30));
     RECT after{};
