@@ -1,7 +1,6 @@
 #include "frame/win32/thread_table.h"
 
 #include <new>
-#include <vector>
 
 ThreadTable::ThreadTable() { InitializeCriticalSection(&lock_); }
 
@@ -72,32 +71,19 @@ void ThreadTable::removeCurrent() {
 
 void ThreadTable::endAll() {
     removeCurrent();
-    // Another thread's windows can be destroyed only by that thread: ask
-    // each one whose main window is open to close it, while its context is
-    // still in the table (its teardown looks the context up). The wait is
-    // bounded: the loader's lock is held, and a thread that waits for it
-    // cannot answer.
-    std::vector<HWND> open;
-    EnterCriticalSection(&lock_);
-    for (auto& [thread, ctx] : contexts_)
-        if (HWND window = ctx->mainWindow.handle()) open.push_back(window);
-    LeaveCriticalSection(&lock_);
-    for (HWND window : open) {
-        DWORD_PTR answer = 0;
-        SendMessageTimeoutW(window, MainWindow::CloseForUnload, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
-                            CloseAnswerTimeoutMs, &answer);
-    }
     std::map<DWORD, std::unique_ptr<PluginThreadContext>> others;
     EnterCriticalSection(&lock_);
     others.swap(contexts_);
     cached_ = nullptr;
     cachedThread_ = 0;
     LeaveCriticalSection(&lock_);
-    // A thread that did not answer keeps its window. Its hooks can be
-    // removed from any thread, and they matter most: they sit in every key
-    // press and click of the host's window. A context whose main window is
-    // still open is left allocated, so that its window never refers to
-    // freed memory. A context without a window is freed.
+    // Another thread's windows can be destroyed only by that thread, and
+    // waiting for it here (the loader's lock is held) could hang the host:
+    // its teardown may itself wait for that lock. Its hooks can be removed
+    // from any thread, and they matter most: they sit in every key press
+    // and click of the host's window. A context whose main window is still
+    // open is left allocated, so that its window never refers to freed
+    // memory. A context without a window is freed.
     for (auto& [thread, ctx] : others) {
         ctx->unhook();
         HWND window = ctx->mainWindow.handle();

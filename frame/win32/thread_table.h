@@ -22,16 +22,12 @@ public:
     // is ending).
     void removeCurrent();
     // The library is going: the calling thread's context is closed and
-    // destroyed; every other thread is asked to close its main window, and
-    // every other context is unhooked and taken out of the table (see the
-    // definition for a thread that does not answer).
+    // destroyed; every other thread's context is unhooked and taken out of
+    // the table (see the definition for what happens to its windows).
     void endAll();
     size_t size();
 
 private:
-    // How long unloading waits for another thread to close its main window.
-    static constexpr UINT CloseAnswerTimeoutMs = 5000;
-
     // Takes id's entry out of the table; null when there is none.
     std::unique_ptr<PluginThreadContext> take(DWORD id);
 

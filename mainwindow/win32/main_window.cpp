@@ -482,11 +482,6 @@ LRESULT MainWindow::onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         easy_support_action::openPending(easySupport_, editor_);
         return 0;
     }
-    if (message == CloseForUnload) {
-        if (!owner_) return 0;
-        owner_->close();
-        return 1;
-    }
     return Window::onOtherMessage(message, wParam, lParam);
 }
 

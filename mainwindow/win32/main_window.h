@@ -114,11 +114,6 @@ public:
     // sub-windows follow when asked to.
     void frameMoved(bool mainFollows, bool subWindowsFollow = false);
 
-    // Sent by the thread that unloads the library: the window's own thread
-    // closes its context (window, sub-windows, hooks) and answers 1. Only
-    // the owning thread can destroy its windows.
-    static constexpr UINT CloseForUnload = WM_APP + 0x632;
-
     // The texts shown for a command: status line and tool tip.
     std::wstring statusText(uint32_t command) const;
     std::wstring tipText(uint32_t command) const;

@@ -95,7 +95,7 @@ TEST_F(Teardown, ThreadEndClosesTheWindowRemovesTheHooksAndForgetsTheContext) {
     EXPECT_EQ(shared::openWindows(), 0);
 }
 
-TEST_F(Teardown, UnloadClosesEveryThreadsWindowAndHooks) {
+TEST_F(Teardown, UnloadClosesTheUnloadingThreadsWindowAndUnhooksEveryThread) {
     EditorThread& a = editor();
     EditorThread& b = editor();
     Opened oa = open(a), ob = open(b);
@@ -106,11 +106,8 @@ TEST_F(Teardown, UnloadClosesEveryThreadsWindowAndHooks) {
     EXPECT_FALSE(IsWindow(oa.window));
     EXPECT_EQ(bands(a), 1);
     EXPECT_FALSE(hooked(oa));
-    // b's window can only be destroyed by b: b is asked and closes it.
-    EXPECT_FALSE(IsWindow(ob.window));
-    EXPECT_EQ(bands(b), 1);
+    // b's window can only be destroyed by b; its hooks are gone all the same.
     EXPECT_FALSE(hooked(ob));
-    opened[1].context = nullptr;       // freed with the library
     EXPECT_EQ(app::settings(), nullptr);
     EXPECT_EQ(app::contextCount(), 0u);
     EXPECT_TRUE(b.run([](EditorView&) {}));
