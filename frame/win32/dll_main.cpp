@@ -20,8 +20,19 @@ bool loadLanguage(HINSTANCE plugin) {
     return !name.empty() && lang::load(plugin, name);
 }
 
+// The input method library stays for the life of the process. The host's
+// windows keep input method state in it; had the plug-in's import held its
+// last reference, unloading the plug-in would unload it under those windows
+// and the system would load it again inside the plug-in's own detach, which
+// leaves the loader's module list broken (a later thread end crashes).
+void pinInputMethodLibrary() {
+    HMODULE imm = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"imm32.dll", &imm);
+}
+
 bool attach(HINSTANCE plugin) {
     setPluginInstance(plugin);
+    pinInputMethodLibrary();
     if (!loadLanguage(plugin)) {
         MessageBoxW(nullptr, L"Can't Load Language Library", L"Error (Vexa 2)", MB_OK | MB_ICONERROR);
         return false;

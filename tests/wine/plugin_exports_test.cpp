@@ -268,6 +268,17 @@ TEST_F(PluginExports, UnloadingWithTheToolbarOpenLeavesTheHostWorking) {
     // Still the same host: its thread answers and nothing reloaded the plug-in.
     EXPECT_TRUE(e.run([](EditorView&) {}));
     EXPECT_EQ(GetModuleHandleW(L"vexa2.dll"), nullptr);
+
+    // The host ends that thread and loads the plug-in again; a thread that
+    // opens the toolbar and ends walks the loader's module list, which the
+    // unload must have left whole.
+    editors.clear();
+    load();
+    EditorThread& again = editor();
+    command(again);
+    EXPECT_TRUE(checked(again));
+    editors.clear();
+    EXPECT_TRUE(loader.module());
 }
 
 TEST_F(PluginExports, ActivationStartsThePlugInForTeXFiles) {
