@@ -23,6 +23,11 @@ bool convertible(u16view name) {
     return false;
 }
 
+u16 fileOf(u16view box, u16view document) {
+    if (document.empty()) return tex_path::backslashed(box);
+    return tex_path::combine(tex_path::folderOf(document), box);
+}
+
 u16 epsName(u16view jpeg) { return tex_path::withoutExtension(jpeg) + u".eps"; }
 
 } // namespace figure_file

@@ -16,6 +16,13 @@ u16 boxText(u16view full, u16view document, root_form::Form style);
 // or ".jfif": the conversion button is enabled and the run may start.
 bool convertible(u16view name);
 
+// The file a box text names, for the conversion run and the test that the
+// converted file exists: the box may hold a name relative to the document
+// (two of its three styles do), which is taken against the document's
+// folder rather than wherever the process happens to be. Without a
+// document the text stands as it is, with '\' separators.
+u16 fileOf(u16view box, u16view document);
+
 // The converted file's name: the extension replaced by ".eps".
 u16 epsName(u16view jpeg);
 

@@ -284,3 +284,16 @@ constexpr uint32_t PaletteTitleUnread = 0x107001F;
 constexpr uint32_t SupportListNotFilled = 0x1170001;
 constexpr uint32_t SupportHistoryNotCreated = 0x1170002;
 } // namespace msgid
+
+// Figure and input dialogs: browse titles, the questions before the current
+// choices become the defaults, the graphics filter and the figure help.
+namespace msgid {
+constexpr uint32_t FilterGraphicsFiles = 0x1020006;  // pairs of label|pattern|, as FilterTexFiles
+constexpr uint32_t InputBrowseTitle = 0x1120001;
+constexpr uint32_t InputAskSaveDefaults = 0x1120002;
+constexpr uint32_t FigureBrowseTitle = 0x1130001;
+constexpr uint32_t FigureAskSaveDefaults = 0x1130002;
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t HelpFigure = 0x30012;
+} // namespace cfgid

@@ -4,6 +4,7 @@
 #include "frame/message_ids.h"
 #include "frame/win32/help.h"
 #include "frame/win32/language.h"
+#include "frame/win32/open_file_dialog.h"
 #include "frame/win32/plugin_app.h"
 #include "frame/win32/shared_toggles.h"
 #include "frame/win32/window_editor.h"
@@ -12,30 +13,9 @@
 #include "make/tex_path.h"
 #include "settings/setting_keys.h"
 
-#include <commdlg.h>
-
-#include <vector>
-
 namespace {
 
 constexpr int PathLimit = 261;
-
-// The file-open dialog starts where the user last chose a file, for as long
-// as the plug-in is loaded.
-std::wstring& lastChosenFile() {
-    static std::wstring last;
-    return last;
-}
-
-std::vector<wchar_t> filterOf(uint32_t id) {
-    std::wstring text = lang::message(id);
-    std::vector<wchar_t> out(text.begin(), text.end());
-    for (wchar_t& c : out)
-        if (c == L'|') c = L'\0';
-    out.push_back(L'\0');
-    out.push_back(L'\0');
-    return out;
-}
 
 int radioOf(root_form::Form form) {
     switch (form) {
@@ -170,28 +150,13 @@ void DialogRootCommon::confirm() {
 }
 
 bool DialogRootCommon::browseFor(u16& chosen) const {
-    std::vector<wchar_t> filter = filterOf(msgid::FilterTexFiles);
-    std::wstring title = lang::message(msgid::RootBrowseTitle);
-    std::vector<wchar_t> file(MAX_PATH * 2, L'\0');
-    std::wstring name = wide::w(tex_path::fileNameOf(current_));
-    lstrcpynW(file.data(), name.c_str(), static_cast<int>(file.size()));
-    std::wstring folder = lastChosenFile().empty() ? std::wstring(wide::w(tex_path::folderOf(current_)))
-                                                   : std::wstring(wide::w(tex_path::folderOf(
-                                                         wide::u(lastChosenFile().c_str()))));
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = handle();
-    ofn.lpstrFilter = filter.data();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file.data();
-    ofn.nMaxFile = static_cast<DWORD>(file.size());
-    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    ofn.lpstrTitle = title.c_str();
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&ofn)) return false;
-    lastChosenFile() = file.data();
-    chosen = wide::u(file.data());
-    return true;
+    open_file::Request request;
+    request.owner = handle();
+    request.titleId = msgid::RootBrowseTitle;
+    request.filterId = msgid::FilterTexFiles;
+    request.document = current_;
+    request.initialName = tex_path::fileNameOf(current_);
+    return open_file::choose(request, chosen);
 }
 
 DialogRoot::DialogRoot(HWND parent, HWND editor) : DialogRootCommon(editor) { result_ = run(parent); }

@@ -7,7 +7,9 @@
 #include "base/str.h"
 #include "make/command_file.h"
 #include "make/win32/vexa_make.h"
+#include "lang/resource_ids.h"
 #include "tests/wine/batch_record.h"
+#include "tests/wine/language_test_support.h"
 #include "tests/wine/mainwindow_test_support.h"
 
 #include <atomic>
@@ -22,6 +24,7 @@ using wide::w;
 constexpr uint32_t TypesetCommand = 41045; // type 1
 constexpr uint32_t MakePdfCommand = 41047;  // type 3: lead-in TeX, then DVI to PDF
 constexpr uint32_t SwapCommand = 41137;
+constexpr uint32_t FigureCommand = 41036;
 
 u16 bin() { return wide::u(host_test::binFolder().c_str()); }
 
@@ -451,6 +454,40 @@ TEST_F(TypesetRun, ImageConversionRunsTheConversionStepOnTheImage) {
         vexa_make::RunMake(mainWindow(e), loader.module(), e.editor(), 10, 1, nullptr, folder_ + u"\\gone.jpg");
     });
     EXPECT_TRUE(calls().empty());
+}
+
+// The figure dialog's JPEG-to-EPS button: a name written relative to the
+// document is converted as the file beside the document, and the EPS file
+// that the run leaves goes into the box in the same form.
+TEST_F(TypesetRun, FigureDialogConvertsTheBoxImageAndTakesItsEps) {
+    makeDocument(u"doc", u"main");
+    ASSERT_TRUE(dir.makeFolder(u"doc\\chap\\img"));
+    u16 image = folder_ + u"\\chap\\img\\fig.jpg";
+    ASSERT_TRUE(platform::writeFileAtomic(image, "not really a picture"));
+    // What the conversion tool makes; the recorder standing in for it makes nothing.
+    ASSERT_TRUE(platform::writeFileAtomic(folder_ + u"\\chap\\img\\fig.eps", "%!PS"));
+    load();
+    EditorThread& e = open(child_, 0);
+    std::wstring before, after;
+    {
+        lang_test::Watcher user(L"Insert a Figure", [&](HWND d) {
+            SetDlgItemTextW(d, VEXA_IDC_FIGURE_FILE, L"img/fig.jpg");
+            before = lang_test::windowText(GetDlgItem(d, VEXA_IDC_FIGURE_FILE));
+            // Returns when the run has ended.
+            SendMessageW(d, WM_COMMAND, MAKEWPARAM(VEXA_IDC_FIGURE_CONVERT, BN_CLICKED), 0);
+            after = lang_test::windowText(GetDlgItem(d, VEXA_IDC_FIGURE_FILE));
+            PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        }, 30000);
+        on(e, [&](EditorView&) { SendMessageW(mainWindow(e), WM_COMMAND, FigureCommand, 0); });
+        EXPECT_TRUE(user.found());
+    }
+    EXPECT_EQ(before, L"img/fig.jpg");
+    EXPECT_EQ(after, L"img/fig.eps");
+    std::vector<Call> got = calls();
+    ASSERT_EQ(got.size(), 1u) << dir.read(u"record.txt");
+    ASSERT_FALSE(got[0].args.empty());
+    EXPECT_EQ(got[0].args[0], u"jpeg2ps1");
+    EXPECT_TRUE(str::equalsNoCase(got[0].env[u"Vexa2_ImageFile"], image)) << str::toUtf8(got[0].env[u"Vexa2_ImageFile"]);
 }
 
 } // namespace

@@ -40,3 +40,22 @@ TEST(FigureFile, ConvertibleNames) {
     }
     EXPECT_EQ(figure_file::epsName(u"C:\\p.q\\photo.jpeg"), u"C:\\p.q\\photo.eps");
 }
+
+TEST(FigureFile, FileOfABoxTextIsTakenAgainstTheDocument) {
+    struct Case {
+        const char16_t* box;
+        const char16_t* document;
+        const char16_t* file;
+    } cases[] = {
+        {u"img/a.jpg", u"C:\\doc\\main.tex", u"C:\\doc\\img\\a.jpg"},
+        {u"../pics/a.jpg", u"C:\\doc\\main.tex", u"C:\\pics\\a.jpg"},
+        {u"a.jpg", u"C:\\doc\\main.tex", u"C:\\doc\\a.jpg"},
+        {u"D:/pics/a.jpg", u"C:\\doc\\main.tex", u"D:\\pics\\a.jpg"},
+        // An unsaved document has no folder to take a name against.
+        {u"img/a.jpg", u"", u"img\\a.jpg"},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(str::toUtf8(tc.box));
+        EXPECT_EQ(figure_file::fileOf(tc.box, tc.document), tc.file);
+    }
+}
