@@ -1,6 +1,8 @@
 #include "mainwindow/win32/main_window.h"
 
 #include "base/win32/wide.h"
+#include "dialogs/win32/dialog_array.h"
+#include "dialogs/win32/dialog_table.h"
 #include "frame/host_messages.h"
 #include "frame/message_ids.h"
 #include "frame/win32/dialog.h"
@@ -662,6 +664,12 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::AuxiliaryFileDeletion: aux_delete::deleteAuxFiles(plugin_, handle(), editor_); break;
         case Action::OutlineWindow: outline_commands::toggle(*this); break;
         case Action::PaletteWindow: palettes().command(id); break;
+        case Action::TableDialog:
+            if (DialogTable(dialogOwner(), editor_).inserted()) SetFocus(editor_);
+            break;
+        case Action::ArrayDialog:
+            if (DialogArray(dialogOwner(), editor_).inserted()) SetFocus(editor_);
+            break;
         default: break;  // dialogs and user menus come with their windows
         }
     }
