@@ -244,6 +244,16 @@ namespace cfgid {
 constexpr uint32_t HelpPaperSize = 0x30006;
 } // namespace cfgid
 
+// Table and array dialogs: the environment list's eight entries, the
+// refused sizes and the question before the choices become defaults.
+namespace msgid {
+constexpr uint32_t GridEnvironmentFirst = 0x1150001;   // "array" .. "smallmatrix", to 0x1150008
+constexpr uint32_t GridEnvironmentLast = 0x1150008;
+constexpr uint32_t GridTooManyRows = 0x1150009;
+constexpr uint32_t GridTooManyColumns = 0x115000A;
+constexpr uint32_t GridAskSaveDefaults = 0x115000B;
+} // namespace msgid
+
 // Character palette: the categories' titles (tabs and list columns) and the
 // entries' notes (tool tips), by note class, for delimiters and the others.
 namespace msgid {

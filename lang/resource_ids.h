@@ -58,6 +58,39 @@
 #define VEXA_IDC_PAPER_COMPOSE 1443
 #define VEXA_IDC_PAPER_HELP 1493
 
+// The table (216) and array (215) dialogs. Both share the size boxes, the
+// column format and the button that stores the choices as defaults.
+#define VEXA_LANG_DLG_ARRAY 215
+#define VEXA_LANG_DLG_TABLE 216
+#define VEXA_IDC_GRID_ROWS 1232
+#define VEXA_IDC_GRID_COLUMNS 1233
+#define VEXA_IDC_GRID_ALIGN_LEFT 1227
+#define VEXA_IDC_GRID_ALIGN_CENTER 1228
+#define VEXA_IDC_GRID_ALIGN_RIGHT 1229
+#define VEXA_IDC_GRID_HLINES 1230
+#define VEXA_IDC_GRID_VLINES 1231
+#define VEXA_IDC_GRID_DEFAULTS 1221
+// Array only: the environment list and the frame of the column format,
+// which applies to "array" alone.
+#define VEXA_IDC_ARRAY_ENVIRONMENT 1212
+#define VEXA_IDC_ARRAY_COLUMN_FRAME 1202
+// Table only: the float and what goes into it. The caption's label and the
+// alignment frame are dimmed with the rest of the float's controls.
+#define VEXA_IDC_TABLE_FLOAT 1237
+#define VEXA_IDC_TABLE_PLAIN 1238
+#define VEXA_IDC_TABLE_STARRED 1239
+#define VEXA_IDC_TABLE_PLACEMENT_LABEL 1243
+#define VEXA_IDC_TABLE_PLACEMENT 1244
+#define VEXA_IDC_TABLE_CAPTION_LABEL 1245
+#define VEXA_IDC_TABLE_CAPTION 1201
+#define VEXA_IDC_TABLE_LABEL 1240
+#define VEXA_IDC_TABLE_LABEL_TEXT 1241
+#define VEXA_IDC_TABLE_ALIGN_FRAME 1246
+#define VEXA_IDC_TABLE_ALIGN_NONE 1226
+#define VEXA_IDC_TABLE_FLUSHLEFT 1234
+#define VEXA_IDC_TABLE_CENTER 1235
+#define VEXA_IDC_TABLE_FLUSHRIGHT 1236
+
 // The outline window: its dialog, its controls and its image strip of 55
 // 16x16 images (tree images 0-48, toolbar images 49-54), 8-bit, with the
 // same transparent key colour as the toolbar strip.

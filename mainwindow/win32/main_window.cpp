@@ -3,6 +3,8 @@
 #include "base/win32/wide.h"
 #include "dialogs/win32/dialog_figure.h"
 #include "dialogs/win32/dialog_input.h"
+#include "dialogs/win32/dialog_array.h"
+#include "dialogs/win32/dialog_table.h"
 #include "frame/host_messages.h"
 #include "frame/message_ids.h"
 #include "frame/win32/dialog.h"
@@ -666,6 +668,12 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::PaletteWindow: palettes().command(id); break;
         case Action::FigureDialog: DialogFigure(dialogOwner(), editor_); break;
         case Action::InputDialog: DialogInput(dialogOwner(), editor_); break;
+        case Action::TableDialog:
+            if (DialogTable(dialogOwner(), editor_).inserted()) SetFocus(editor_);
+            break;
+        case Action::ArrayDialog:
+            if (DialogArray(dialogOwner(), editor_).inserted()) SetFocus(editor_);
+            break;
         default: break;  // dialogs and user menus come with their windows
         }
     }
