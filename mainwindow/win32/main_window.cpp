@@ -1,6 +1,8 @@
 #include "mainwindow/win32/main_window.h"
 
 #include "base/win32/wide.h"
+#include "dialogs/win32/dialog_bibitem.h"
+#include "dialogs/win32/dialog_ref_cite.h"
 #include "frame/host_messages.h"
 #include "frame/message_ids.h"
 #include "frame/win32/dialog.h"
@@ -662,6 +664,15 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::AuxiliaryFileDeletion: aux_delete::deleteAuxFiles(plugin_, handle(), editor_); break;
         case Action::OutlineWindow: outline_commands::toggle(*this); break;
         case Action::PaletteWindow: palettes().command(id); break;
+        case Action::ReferenceDialog: {
+            DialogRefCite run(editor_, editor_,
+                              r.other.argument == 1 ? DialogRefCite::Mode::Citation : DialogRefCite::Mode::Reference);
+            break;
+        }
+        case Action::BibItemDialog: {
+            DialogBibitem run(editor_, editor_);
+            break;
+        }
         default: break;  // dialogs and user menus come with their windows
         }
     }
