@@ -189,9 +189,13 @@ void DialogRefCite::showRows() {
     if (!list_ || !rows_) return;
     {
         Redraw quiet(list_);
+        // The old selection means other rows now. Only the selected rows
+        // are cleared: clearing "all" costs a notification per row.
         LVITEMW none{};
         none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+        for (int row : selectedRows()) SendMessageW(list_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&none));
+        int focused = static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+        if (focused >= 0) SendMessageW(list_, LVM_SETITEMSTATE, focused, reinterpret_cast<LPARAM>(&none));
         SendMessageW(list_, LVM_SETITEMCOUNT, rows_->rows().size(), 0);
     }
     LVCOLUMNW column{};
