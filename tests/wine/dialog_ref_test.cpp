@@ -251,6 +251,16 @@ TEST_F(RefDialogs, ReferenceListsAThreeFileDocumentByClassAndOrderAndInserts) {
     EXPECT_EQ(IsDlgButtonChecked(d, VEXA_IDC_REF_PAGEREF), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(d, VEXA_IDC_REF_HEADINGS), BST_UNCHECKED);
     EXPECT_EQ(IsDlgButtonChecked(d, VEXA_IDC_REF_EQUATIONS), BST_CHECKED);
+    // The prefix dialog runs over it; its OK fills the list again from the
+    // same scan (new prefixes sort labels from the next one on).
+    press(d, VEXA_IDC_REF_PREFIXES);
+    HWND prefixes = nullptr;
+    ASSERT_TRUE(host_test::waitFor([&] { return (prefixes = dialogOf(e, L"Label prefixes")) != nullptr; }, 20000));
+    SetDlgItemTextW(prefixes, VEXA_IDC_LABEL_EQUATION, L"equ");
+    press(prefixes, IDOK);
+    ASSERT_TRUE(host_test::waitFor([&] { return dialogOf(e, L"Label prefixes") == nullptr; }, 20000));
+    EXPECT_EQ(readSetting(L"Search", L"equation"), L"equ");
+    EXPECT_EQ(rows(list), (Names{L"eq:two", L"eq:main"}));
     SetDlgItemTextW(d, VEXA_IDC_REF_TEXT, std::wstring(262, L'x').c_str());
     press(d, IDOK);
     EXPECT_EQ(answerBox(e, WarningCaption, IDOK),
