@@ -214,6 +214,19 @@ constexpr uint32_t EasySupportScanFailed = 0x11D0001;
 constexpr uint32_t EasySupportDetailFailed = 0x11D0002;
 } // namespace msgid
 
+// The reference / citation dialog and the bibliography skeleton dialog.
+// The reference dialog's texts have a group of their own: the root file
+// dialogs hold 0x119xxxx.
+namespace msgid {
+constexpr uint32_t RefDialogTitle = 0x11B0001;
+constexpr uint32_t CiteDialogTitle = 0x11B0002;
+constexpr uint32_t RefTextTooLong = 0x11B0003;
+constexpr uint32_t RefScanFailed = 0x11B0004;
+constexpr uint32_t RefDetailFailed = 0x11B0005;
+constexpr uint32_t BibitemTooMany = 0x10A0001;
+constexpr uint32_t BibitemAskSave = 0x10A0002;
+} // namespace msgid
+
 // Root file dialogs and auxiliary file deletion.
 namespace msgid {
 constexpr uint32_t FilterTexFiles = 0x1020005;       // pairs of label|pattern|, '|' for each NUL

@@ -163,3 +163,32 @@
 #define VEXA_IDC_INPUT_FILE 1201
 #define VEXA_IDC_INPUT_INPUT 1245
 #define VEXA_IDC_INPUT_INCLUDE 1246
+// The reference / citation dialog: the insert box above the list, the
+// context line below it (where the citation dialog's entry view goes),
+// the command radios, the label filter boxes and their group frames
+// (hidden in citation mode with what they frame).
+#define VEXA_LANG_DLG_REF_CITE 209
+#define VEXA_IDC_REF_TEXT 1201
+#define VEXA_IDC_REF_CONTEXT 1203
+#define VEXA_IDC_REF_LIST 1205
+#define VEXA_IDC_REF_REF 1213
+#define VEXA_IDC_REF_PAGEREF 1214
+#define VEXA_IDC_REF_EQREF 1216
+#define VEXA_IDC_REF_HEADINGS 1491
+#define VEXA_IDC_REF_EQUATIONS 1419
+#define VEXA_IDC_REF_FIGURES 1247
+#define VEXA_IDC_REF_TABLES 1237
+#define VEXA_IDC_REF_ITEMS 1423
+#define VEXA_IDC_REF_OTHERS 1425
+#define VEXA_IDC_REF_PREFIXES 1456
+#define VEXA_IDC_REF_TEXT_LABEL 1501
+#define VEXA_IDC_REF_KIND_GROUP 1502
+#define VEXA_IDC_REF_FILTER_GROUP 1503
+// The bibliography skeleton dialog.
+#define VEXA_LANG_DLG_BIBITEM 213
+#define VEXA_IDC_BIBITEM_ENVIRONMENT 1219
+#define VEXA_IDC_BIBITEM_WIDEST_LABEL 1220
+#define VEXA_IDC_BIBITEM_SAVE 1221
+#define VEXA_IDC_BIBITEM_WIDEST 1222
+#define VEXA_IDC_BIBITEM_COUNT 1223
+#define VEXA_IDC_BIBITEM_KEY_ONLY 1224

@@ -5,6 +5,8 @@
 #include "dialogs/win32/dialog_input.h"
 #include "dialogs/win32/dialog_array.h"
 #include "dialogs/win32/dialog_table.h"
+#include "dialogs/win32/dialog_bibitem.h"
+#include "dialogs/win32/dialog_ref_cite.h"
 #include "frame/host_messages.h"
 #include "frame/message_ids.h"
 #include "frame/win32/dialog.h"
@@ -674,6 +676,11 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::ArrayDialog:
             if (DialogArray(dialogOwner(), editor_).inserted()) SetFocus(editor_);
             break;
+        case Action::ReferenceDialog:
+            DialogRefCite(dialogOwner(), editor_,
+                          r.other.argument == 1 ? DialogRefCite::Mode::Citation : DialogRefCite::Mode::Reference);
+            break;
+        case Action::BibItemDialog: DialogBibitem(dialogOwner(), editor_); break;
         default: break;  // dialogs and user menus come with their windows
         }
     }
