@@ -28,34 +28,11 @@ constexpr UINT InputCommand = 41037;
 // A control only the figure (input) dialog has.
 int markerControl = 1247;
 
-HWND windowOf(EditorThread& e, bool (*wanted)(HWND)) {
-    struct Find {
-        bool (*wanted)(HWND);
-        HWND found = nullptr;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            auto* f = reinterpret_cast<Find*>(self);
-            if (!f->wanted(w)) return TRUE;
-            f->found = w;
-            return FALSE;
-        }
-    } find{wanted};
-    EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
-bool isMainWindow(HWND w) {
-    wchar_t cls[32] = {};
-    GetClassNameW(w, cls, 32);
-    return std::wstring(cls) == L"Vexa2";
-}
-
-bool isFigureDialog(HWND w) { return IsWindowVisible(w) && GetDlgItem(w, markerControl) != nullptr; }
-
 // Polls for up to limitMs; the dialog runs its own loop on the editor's thread.
 HWND waitForDialog(EditorThread& e, DWORD limitMs) {
     DWORD start = GetTickCount();
     for (;;) {
-        if (HWND d = windowOf(e, isFigureDialog)) return d;
+        if (HWND d = host_test::windowWithControl(e.threadId(), markerControl)) return d;
         if (GetTickCount() - start > limitMs) return nullptr;
         Sleep(1);
     }
@@ -102,7 +79,7 @@ int main(int argc, char** argv) {
         EditorThread e(o);
         if (!e.started()) return 1;
         e.run([&](EditorView&) { loader.onCommand(e.editor()); });
-        HWND main = windowOf(e, isMainWindow);
+        HWND main = host_test::floatingMainWindow(e.threadId());
         if (!main) {
             std::fprintf(stderr, "no main window\n");
             return 1;

@@ -22,35 +22,6 @@ namespace {
 constexpr UINT TableCommand = 41038;
 constexpr UINT ArrayCommand = 41039;
 
-HWND mainWindowOf(EditorThread& e) {
-    struct Find {
-        HWND found = nullptr;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            wchar_t cls[32] = {};
-            GetClassNameW(w, cls, 32);
-            if (std::wstring(cls) != L"Vexa2") return TRUE;
-            reinterpret_cast<Find*>(self)->found = w;
-            return FALSE;
-        }
-    } find;
-    EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
-// The visible dialog of the editor's thread that has the rows box.
-HWND dialogOf(EditorThread& e) {
-    struct Find {
-        HWND found = nullptr;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            if (!IsWindowVisible(w) || !GetDlgItem(w, VEXA_IDC_GRID_ROWS)) return TRUE;
-            reinterpret_cast<Find*>(self)->found = w;
-            return FALSE;
-        }
-    } find;
-    EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
 template <typename Cond>
 bool poll(Cond cond, DWORD limitMs) {
     DWORD start = GetTickCount();
@@ -93,7 +64,7 @@ int main(int argc, char** argv) {
         EditorThread e(o);
         if (!e.started()) return 1;
         e.run([&](EditorView&) { loader.onCommand(e.editor()); });
-        HWND main = mainWindowOf(e);
+        HWND main = host_test::floatingMainWindow(e.threadId());
         if (!main) {
             std::fprintf(stderr, "no main window\n");
             return 1;
@@ -102,7 +73,7 @@ int main(int argc, char** argv) {
         for (int r = 0; r < runs; ++r) {
             auto start = std::chrono::steady_clock::now();
             PostMessageW(main, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
-            if (!poll([&] { return (dialog = dialogOf(e)) != nullptr; }, 20000)) {
+            if (!poll([&] { return (dialog = host_test::windowWithControl(e.threadId(), VEXA_IDC_GRID_ROWS)) != nullptr; }, 20000)) {
                 std::fprintf(stderr, "the dialog did not open\n");
                 return 1;
             }

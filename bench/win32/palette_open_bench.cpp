@@ -20,34 +20,6 @@ namespace {
 
 constexpr UINT AllCategories = 41020;
 
-HWND mainWindowOf(EditorThread& e) {
-    struct Find {
-        HWND found = nullptr;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            wchar_t cls[32] = {};
-            GetClassNameW(w, cls, 32);
-            if (std::wstring(cls) != L"Vexa2") return TRUE;
-            reinterpret_cast<Find*>(self)->found = w;
-            return FALSE;
-        }
-    } find;
-    EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
-HWND paletteOf(EditorThread& e) {
-    struct Find {
-        HWND found = nullptr;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            if (!IsWindowVisible(w) || !GetDlgItem(w, 1215)) return TRUE;
-            reinterpret_cast<Find*>(self)->found = w;
-            return FALSE;
-        }
-    } find;
-    EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -85,7 +57,7 @@ int main(int argc, char** argv) {
         EditorThread e(o);
         if (!e.started()) return 1;
         e.run([&](EditorView&) { loader.onCommand(e.editor()); });
-        HWND main = mainWindowOf(e);
+        HWND main = host_test::floatingMainWindow(e.threadId());
         if (!main) {
             std::fprintf(stderr, "no main window\n");
             return 1;
@@ -93,7 +65,7 @@ int main(int argc, char** argv) {
         for (int r = 0; r < runs; ++r) {
             auto start = std::chrono::steady_clock::now();
             SendMessageW(main, WM_COMMAND, MAKEWPARAM(AllCategories, BN_CLICKED), 0);
-            palette = paletteOf(e);
+            palette = host_test::windowWithControl(e.threadId(), 1215);
             // Painted too: the tabs and the cells of the first category.
             if (palette) RedrawWindow(palette, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;

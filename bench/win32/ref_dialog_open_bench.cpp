@@ -27,36 +27,6 @@ constexpr UINT ReferenceCommand = 41022;
 constexpr int ListId = 1205;
 const wchar_t Caption[] = L"Insert a Reference";
 
-HWND mainWindowOf(EditorThread& e) {
-    struct Find {
-        HWND found = nullptr;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            wchar_t cls[32] = {};
-            GetClassNameW(w, cls, 32);
-            if (std::wstring(cls) != L"Vexa2") return TRUE;
-            reinterpret_cast<Find*>(self)->found = w;
-            return FALSE;
-        }
-    } find;
-    EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
-HWND dialogOf(EditorThread& e) {
-    struct Find {
-        HWND found = nullptr;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            wchar_t text[64] = {};
-            GetWindowTextW(w, text, 64);
-            if (!IsWindowVisible(w) || std::wstring(text) != Caption) return TRUE;
-            reinterpret_cast<Find*>(self)->found = w;
-            return FALSE;
-        }
-    } find;
-    EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
 template <class F> bool spinUntil(F&& f, std::chrono::milliseconds limit) {
     auto until = std::chrono::steady_clock::now() + limit;
     while (!f()) {
@@ -113,7 +83,7 @@ int main(int argc, char** argv) {
         EditorThread e(o);
         if (!e.started()) return 1;
         e.run([&](EditorView&) { loader.onCommand(e.editor()); });
-        HWND main = mainWindowOf(e);
+        HWND main = host_test::floatingMainWindow(e.threadId());
         if (!main) {
             std::fprintf(stderr, "no main window\n");
             return 1;
@@ -124,7 +94,7 @@ int main(int argc, char** argv) {
             PostMessageW(main, WM_COMMAND, MAKEWPARAM(ReferenceCommand, BN_CLICKED), 0);
             bool open = spinUntil(
                 [&] {
-                    d = dialogOf(e);
+                    d = host_test::dialogWithCaption(e.threadId(), Caption);
                     return d && SendMessageW(GetDlgItem(d, ListId), LVM_GETITEMCOUNT, 0, 0) > 0;
                 },
                 std::chrono::seconds(60));
@@ -149,7 +119,7 @@ int main(int argc, char** argv) {
                 Sleep(static_cast<DWORD>(hold) * 1000);
             }
             PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-            spinUntil([&] { return dialogOf(e) == nullptr; }, std::chrono::seconds(30));
+            spinUntil([&] { return host_test::dialogWithCaption(e.threadId(), Caption) == nullptr; }, std::chrono::seconds(30));
         }
         e.run([&](EditorView&) { loader.onCommand(e.editor()); });
     }

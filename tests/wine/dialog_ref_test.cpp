@@ -23,23 +23,7 @@ constexpr UINT BibitemCommand = 41023;
 
 // A dialog box of the editor's thread with this caption (the toolbar
 // window may carry a caption of its own).
-HWND dialogOf(EditorThread& e, const std::wstring& caption) {
-    struct Find {
-        const std::wstring* caption;
-        HWND found = nullptr;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            auto* f = reinterpret_cast<Find*>(self);
-            wchar_t cls[16] = {}, text[128] = {};
-            GetClassNameW(w, cls, 16);
-            GetWindowTextW(w, text, 128);
-            if (!IsWindowVisible(w) || std::wstring(cls) != L"#32770" || text != *f->caption) return TRUE;
-            f->found = w;
-            return FALSE;
-        }
-    } find{&caption};
-    EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
+HWND dialogOf(EditorThread& e, const std::wstring& caption) { return host_test::dialogWithCaption(e.threadId(), caption); }
 
 std::wstring text(HWND dialog, int id) {
     wchar_t buf[1024] = {};

@@ -47,6 +47,52 @@ inline bool waitFor(const std::function<bool()>& cond, DWORD limitMs = 10000) {
     }
 }
 
+// The first top-level window of a thread that match accepts, or null.
+inline HWND threadWindow(DWORD threadId, const std::function<bool(HWND)>& match) {
+    struct Find {
+        const std::function<bool(HWND)>* match;
+        HWND found = nullptr;
+        static BOOL CALLBACK visit(HWND w, LPARAM self) {
+            auto* f = reinterpret_cast<Find*>(self);
+            if (!(*f->match)(w)) return TRUE;
+            f->found = w;
+            return FALSE;
+        }
+    } find{&match};
+    EnumThreadWindows(threadId, &Find::visit, reinterpret_cast<LPARAM>(&find));
+    return find.found;
+}
+
+inline std::wstring className(HWND w) {
+    wchar_t cls[64] = {};
+    GetClassNameW(w, cls, 64);
+    return cls;
+}
+
+inline std::wstring windowCaption(HWND w) {
+    wchar_t text[256] = {};
+    GetWindowTextW(w, text, 256);
+    return text;
+}
+
+// The plug-in's main window while it floats (a top-level window of the thread).
+inline HWND floatingMainWindow(DWORD threadId) {
+    return threadWindow(threadId, [](HWND w) { return className(w) == L"Vexa2"; });
+}
+
+// A visible dialog box of the thread with this caption.
+inline HWND dialogWithCaption(DWORD threadId, const std::wstring& caption) {
+    return threadWindow(threadId, [&](HWND w) {
+        return IsWindowVisible(w) && className(w) == L"#32770" && windowCaption(w) == caption;
+    });
+}
+
+// A visible window of the thread that has a child control with this id: the
+// plug-in's dialogs are told apart by a control only they have.
+inline HWND windowWithControl(DWORD threadId, int controlId) {
+    return threadWindow(threadId, [&](HWND w) { return IsWindowVisible(w) && GetDlgItem(w, controlId); });
+}
+
 inline std::wstring statusText(HWND statusBar) {
     wchar_t buffer[512] = {};
     SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buffer));

@@ -52,18 +52,7 @@ protected:
     // The main window of an editor thread: a top-level window of the
     // thread while floating, a child of the host's rebar while docked.
     static HWND mainWindow(EditorThread& e) {
-        struct Find {
-            HWND found = nullptr;
-            static BOOL CALLBACK visit(HWND w, LPARAM self) {
-                wchar_t cls[32] = {};
-                GetClassNameW(w, cls, 32);
-                if (std::wstring(cls) != L"Vexa2") return TRUE;
-                reinterpret_cast<Find*>(self)->found = w;
-                return FALSE;
-            }
-        } find;
-        EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-        if (find.found) return find.found;
+        if (HWND w = host_test::floatingMainWindow(e.threadId())) return w;
         return FindWindowExW(e.rebar(), nullptr, L"Vexa2", nullptr);
     }
     // The plug-in's toolbar: the one carrying its property, wherever the
