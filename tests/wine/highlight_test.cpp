@@ -288,4 +288,40 @@ TEST_F(HighlightTest, DialogBuildsAnItemAndAsksBeforeReplacingOneOfTheSameName) 
     command(e);
 }
 
+TEST_F(HighlightTest, DeleteAndClearAskFirstAndSwitchHighlightingOff) {
+    setting(L"Highlight", L"Status", L"1");
+    setting(L"Highlight", L"Item", L"100");
+    setting(L"Highlight", L"0", L"Gone\tg");
+    setting(L"Highlight", L"1", L"Kept\tk");
+    load();
+    EditorThread& e = editor();
+    command(e);
+    EXPECT_TRUE(waitFor([&] { return highlighted(e) == L"g"; }, 5000)) << "a user item applies when the window opens";
+
+    auto answer = [&](UINT menuItem, int button) {
+        auto done = dropDown(e);
+        HWND popup = threadWindow(e, L"#32768");
+        ASSERT_NE(popup, nullptr);
+        pick(popup, menuItem);
+        HWND question = threadWindow(e, L"#32770", L"Vexa 2");
+        ASSERT_NE(question, nullptr) << "asked first";
+        SendMessageW(question, WM_COMMAND, button, 0);
+        ASSERT_TRUE(finished(done));
+    };
+    answer(41126, IDNO);
+    EXPECT_EQ(readSetting(L"Highlight", L"0"), L"Gone\tg");
+    EXPECT_EQ(shared->highlightOn, 1);
+    answer(41126, IDYES);
+    EXPECT_EQ(readSetting(L"Highlight", L"0"), L"Kept\tk");
+    EXPECT_EQ(readSetting(L"Highlight", L"Item"), L"100") << "the active item is left as it was";
+    EXPECT_EQ(shared->highlightOn, 0);
+    EXPECT_TRUE(waitFor([&] { return highlighted(e).empty(); }, 2000));
+
+    answer(41128, IDYES);
+    EXPECT_EQ(readSetting(L"Highlight", L"0"), L"<none>");
+    EXPECT_EQ(readSetting(L"Highlight", L"Item"), L"<none>");
+    EXPECT_EQ(readSetting(L"Highlight", L"Status"), L"0");
+    command(e);
+}
+
 } // namespace
