@@ -320,3 +320,24 @@ constexpr uint32_t FigureAskSaveDefaults = 0x1130002;
 namespace cfgid {
 constexpr uint32_t HelpFigure = 0x30012;
 } // namespace cfgid
+
+// Structure highlighting: the item dialog's title, columns and question
+// before an item of the same name is replaced, the presets' names, and the
+// help topic of the menu and the dialog.
+namespace msgid {
+constexpr uint32_t HighlightEditTitle = 0x1110001;
+constexpr uint32_t HighlightNoItem = 0x1110002;
+constexpr uint32_t HighlightColumnName = 0x1110003;
+constexpr uint32_t HighlightColumnPattern = 0x1110004;
+constexpr uint32_t HighlightFirstPreset = 0x1110005;   // 0x1110005-0x1110010: presets 1-12
+constexpr uint32_t HighlightLastPreset = 0x1110010;
+constexpr uint32_t HighlightAskReplace = 0x1110011;
+constexpr uint32_t HighlightOldItem = 0x1110012;
+constexpr uint32_t HighlightNewItem = 0x1110013;
+constexpr uint32_t HighlightAskReplaceEnd = 0x1110014;
+constexpr uint32_t HighlightNameLabel = 0x1110015;     // the name follows
+constexpr uint32_t HighlightPatternLabel = 0x1110016;  // the pattern follows
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t HelpHighlight = 0x30005;
+} // namespace cfgid

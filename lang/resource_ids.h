@@ -192,3 +192,15 @@
 #define VEXA_IDC_BIBITEM_WIDEST 1222
 #define VEXA_IDC_BIBITEM_COUNT 1223
 #define VEXA_IDC_BIBITEM_KEY_ONLY 1224
+// The highlight item dialog: name, pattern, the list of presets and user
+// items to combine, an environment's name, and the buttons that build a
+// pattern.
+#define VEXA_LANG_DLG_HIGHLIGHT 231
+#define VEXA_IDC_HIGHLIGHT_NAME 1302
+#define VEXA_IDC_HIGHLIGHT_PATTERN 1204
+#define VEXA_IDC_HIGHLIGHT_ENVIRONMENT 1201
+#define VEXA_IDC_HIGHLIGHT_LIST 1205
+#define VEXA_IDC_HIGHLIGHT_COMBINE 41046
+#define VEXA_IDC_HIGHLIGHT_ENVIRONMENT_BUILD 41048
+#define VEXA_IDC_HIGHLIGHT_ESCAPE 41050
+#define VEXA_IDC_HIGHLIGHT_HELP 9

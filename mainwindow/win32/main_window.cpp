@@ -19,7 +19,8 @@
 #include "frame/win32/shared_toggles.h"
 #include "frame/win32/win_rect.h"
 #include "frame/win32/window_editor.h"
-#include "highlight/highlight_presets.h"
+#include "highlight/highlight_store.h"
+#include "highlight/win32/highlight_menu.h"
 #include "make/win32/aux_delete.h"
 #include "make/win32/paper_menu.h"
 #include "make/win32/root_commands.h"
@@ -86,11 +87,7 @@ bool on(SharedToggle t) { return shared_toggles::current(t) != 0; }
 // The current highlight pattern, empty when none can be built.
 std::wstring highlightPattern() {
     CSetting* s = app::settings();
-    int32_t item = s ? s->readInt(ini_keys::highlight::Section, ini_keys::highlight::Item,
-                                  highlight_presets::DefaultItem)
-                     : highlight_presets::DefaultItem;
-    const highlight_presets::Preset* p = highlight_presets::find(item);
-    return p ? std::wstring(wide::w(p->pattern)) : std::wstring();
+    return s ? wide::w(highlight::activePattern(*s)) : std::wstring();
 }
 
 // What the toggles add to a command's texts, as they stand now.
@@ -764,7 +761,8 @@ LRESULT MainWindow::onToolbarNotify(NMHDR* header) {
         switch (drop->iItem) {
         case cmd::TypesetPaperMenu: paper_menu::show(*this, button); return TBDDRET_DEFAULT;
         case cmd::RootLock: root_commands::showLockMenu(*this, button); return TBDDRET_DEFAULT;
-        default: return TBDDRET_NODEFAULT;  // the highlight menu comes with its dialog
+        case cmd::Highlight: highlight_menu::show(*this, button); return TBDDRET_DEFAULT;
+        default: return TBDDRET_NODEFAULT;
         }
     }
     case TBN_QUERYINSERT:

@@ -1,7 +1,10 @@
 // What the main window's timer keeps in step: the Swap button of a window
 // in another process, the band after the toolbar's buttons changed size;
-// and a drop-down button whose menu is not there yet.
+// and the highlight button after its drop-down menu was closed.
 #include "tests/wine/mainwindow_test_support.h"
+
+#include <chrono>
+#include <future>
 
 namespace {
 using namespace mainwindow_test;
@@ -165,6 +168,15 @@ TEST_F(MainWindowTimer, LargerButtonsRefitTheBand) {
     command(e);
 }
 
+// EnumThreadWindows: the visible popup menu window, into *found.
+BOOL CALLBACK findMenu(HWND w, LPARAM found) {
+    wchar_t cls[16] = {};
+    GetClassNameW(w, cls, 16);
+    if (!IsWindowVisible(w) || std::wstring(cls) != L"#32768") return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+}
+
 TEST_F(MainWindowTimer, HighlightDropDownLeavesTheButtonWorking) {
     setting(L"BasicSettings", L"Window", L"2");
     setting(L"Highlight", L"Status", L"0");
@@ -185,11 +197,20 @@ TEST_F(MainWindowTimer, HighlightDropDownLeavesTheButtonWorking) {
     drop.hdr.code = TBN_DROPDOWN;
     drop.iItem = Highlight;
     SendMessageW(toolbar, TB_GETRECT, Highlight, reinterpret_cast<LPARAM>(&drop.rcButton));
-    DWORD_PTR answer = 0;
-    // A menu would hold the call in its loop.
-    ASSERT_TRUE(SendMessageTimeoutW(main, WM_NOTIFY, drop.hdr.idFrom, reinterpret_cast<LPARAM>(&drop), SMTO_NORMAL,
-                                    3000, &answer));
-    EXPECT_EQ(answer, DWORD_PTR(TBDDRET_NODEFAULT));
+    // The menu holds the call in its loop: it runs on a thread of its own
+    // and is closed with Escape, choosing nothing.
+    std::future<LRESULT> answer = std::async(std::launch::async, [&] {
+        return SendMessageW(main, WM_NOTIFY, drop.hdr.idFrom, reinterpret_cast<LPARAM>(&drop));
+    });
+    HWND menu = nullptr;
+    ASSERT_TRUE(waitFor([&] {
+        EnumThreadWindows(e.threadId(), &findMenu, reinterpret_cast<LPARAM>(&menu));
+        return menu != nullptr;
+    }, 10000)) << "the highlight menu opened";
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_EQ(answer.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    EXPECT_EQ(answer.get(), LRESULT(TBDDRET_DEFAULT));
+    EXPECT_FALSE(isChecked(toolbar, Highlight)) << "nothing chosen leaves the status alone";
 
     click(main, toolbar, Highlight);
     EXPECT_TRUE(isChecked(toolbar, Highlight));
