@@ -49,6 +49,8 @@ constexpr uint32_t MenuCloseDocked = 0x1040009;       // replaces Close while do
 constexpr uint32_t UserStringUnreadable = 0x104000B;
 constexpr uint32_t MenuEditUserStrings = 0x104000C;
 constexpr uint32_t OutlineNotCreated = 0x104000D;
+// The user menu's last item, which opens its editor.
+constexpr uint32_t MenuEditUserMenu = 0x1090001;
 // Questions of the system menu's commands.
 constexpr uint32_t AskDeleteSettings = 0x104000E;
 constexpr uint32_t AskRestartForDictionaries = 0x104000F;

@@ -35,6 +35,7 @@
 #include "mainwindow/win32/popup_menu.h"
 #include "mainwindow/win32/system_menu.h"
 #include "mainwindow/win32/toolbar.h"
+#include "mainwindow/win32/user_commands.h"
 #include "outline/subwindow_geometry.h"
 #include "outline/win32/outline_commands.h"
 #include "outline/win32/subwindow_host.h"
@@ -681,6 +682,9 @@ void MainWindow::runCommand(uint32_t id) {
                           r.other.argument == 1 ? DialogRefCite::Mode::Citation : DialogRefCite::Mode::Reference);
             break;
         case Action::BibItemDialog: DialogBibitem(dialogOwner(), editor_); break;
+        case Action::UserMenu: user_commands::showUserMenu(*this, id); break;
+        case Action::UserStringMenu: user_commands::showUserStringMenu(*this, id); break;
+        case Action::InsertUserString: user_commands::insertUserString(*this, r.other.argument); break;
         default: break;  // dialogs and user menus come with their windows
         }
     }
