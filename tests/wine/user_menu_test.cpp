@@ -1,0 +1,143 @@
+// The user menu and the user strings in the stand-in host: the menu built
+// from the user's definition opens under its button and runs the chosen
+// command; a user string with a caret marker wraps the selection.
+#include "mainwindow/command_dispatch.h"
+#include "mainwindow/snippet.h"
+#include "mainwindow/user_strings.h"
+#include "tests/support/memory_editor.h"
+#include "tests/wine/mainwindow_test_support.h"
+
+namespace {
+using namespace mainwindow_test;
+
+constexpr uint32_t UserMenuCommand = 41414;
+constexpr uint32_t UserStringMenuCommand = 41054;
+
+class UserMenu : public MainWindowTest {
+protected:
+    static HWND openMenu() {
+        HWND found = nullptr;
+        host_test::waitFor([&] {
+            found = FindWindowW(L"#32768", nullptr);
+            return found && IsWindowVisible(found);
+        }, 10000);
+        return found && IsWindowVisible(found) ? found : nullptr;
+    }
+    static bool menuGone() {
+        return host_test::waitFor([] {
+            HWND w = FindWindowW(L"#32768", nullptr);
+            return !w || !IsWindowVisible(w);
+        }, 10000);
+    }
+    static std::wstring itemText(HMENU menu, int position) {
+        wchar_t text[256] = {};
+        GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
+        return text;
+    }
+    u16 text(EditorThread& e) {
+        u16 t;
+        on(e, [&](EditorView& v) { t = v.document().model.text(); });
+        return t;
+    }
+    void writeStrings(const std::vector<user_strings::UserString>& strings) {
+        ASSERT_TRUE(dir.write(user_strings::FileName, user_strings::serialize(strings)));
+    }
+};
+
+TEST_F(UserMenu, OpensUnderItsButtonAndRunsTheChosenCommand) {
+    setting(L"BasicSettings", L"Window", L"2");
+    // Inline maths, a separator, a submenu with displayed maths; the
+    // repeated inline maths is dropped.
+    setting(L"Menu", L"1", L"*Mine\t.2\t.-1\t.*Sub\t..3\t..2");
+    load();
+    const u16 start = u"one\r\ntwo\r\n";
+    EditorThread& e = editor(start);
+    command(e);
+    HWND main = mainWindow(e);
+    HWND toolbar = pluginToolbar(e);
+    ASSERT_NE(toolbar, nullptr);
+    ASSERT_GE(SendMessageW(toolbar, TB_COMMANDTOINDEX, UserMenuCommand, 0), 0) << "not on the default toolbar";
+
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(UserMenuCommand, BN_CLICKED), reinterpret_cast<LPARAM>(toolbar));
+    HWND menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    int index = static_cast<int>(SendMessageW(toolbar, TB_COMMANDTOINDEX, UserMenuCommand, 0));
+    RECT button{}, shownAt{};
+    SendMessageW(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&button));
+    POINT below{button.left, button.bottom + 1};
+    ClientToScreen(toolbar, &below);
+    GetWindowRect(menu, &shownAt);
+    EXPECT_EQ(shownAt.top, below.y);
+    EXPECT_GE(shownAt.left, below.x);
+    EXPECT_LE(shownAt.left, below.x + 100);
+
+    auto shown = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+    ASSERT_NE(shown, nullptr);
+    ASSERT_EQ(GetMenuItemCount(shown), 5);  // command, separator, Sub, separator, edit
+    EXPECT_EQ(GetMenuItemID(shown, 0), 41003u);
+    EXPECT_EQ(itemText(shown, 0), L"Inline maths ($...$)");
+    EXPECT_EQ(GetMenuState(shown, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(itemText(shown, 2), L"Sub");
+    HMENU sub = GetSubMenu(shown, 2);
+    ASSERT_NE(sub, nullptr);
+    ASSERT_EQ(GetMenuItemCount(sub), 1);
+    EXPECT_EQ(GetMenuItemID(sub, 0), 41004u);
+    EXPECT_EQ(GetMenuItemID(shown, 4), 46001u);
+
+    MemoryEditor expected(start);
+    command_dispatch::runCommand(41003, snippet::Target{expected, true});
+    ASSERT_NE(expected.text(), start);
+    PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_TRUE(menuGone());
+    EXPECT_TRUE(host_test::waitFor([&] { return text(e) == expected.text(); }, 10000))
+        << wide::w(text(e)) << " instead of " << wide::w(expected.text());
+    command(e);
+}
+
+TEST_F(UserMenu, UserStringWithAMarkerWrapsTheSelection) {
+    setting(L"BasicSettings", L"Window", L"2");
+    const u16 body = u"\\begin{center}\r\n%#%#Cursor#%#%\r\n\\end{center}";
+    writeStrings({{u"Center", body}, {u"Plain", u"plain"}});
+    load();
+    const u16 start = u"alpha beta\r\n";
+    EditorThread& e = editor(start);
+    command(e);
+    HWND main = mainWindow(e);
+
+    // The pop-up lists the strings with their accelerators, then the editor.
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(UserStringMenuCommand, 0), 0);
+    HWND menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    auto shown = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+    ASSERT_NE(shown, nullptr);
+    ASSERT_EQ(GetMenuItemCount(shown), 4);
+    EXPECT_EQ(GetMenuItemID(shown, 0), 65000u);
+    EXPECT_EQ(itemText(shown, 0), L"(&1)\tCenter");
+    EXPECT_EQ(itemText(shown, 1), L"(&2)\tPlain");
+    EXPECT_EQ(GetMenuItemID(shown, 3), 46002u);
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(menuGone());
+
+    // The chosen string wraps "beta" as the core wraps it.
+    const Position from{6, 0}, to{10, 0};
+    MemoryEditor expected(start);
+    expected.SetSelection(from, to);
+    snippet::insertUserString(snippet::Target{expected, true}, body);
+    on(e, [&](EditorView& v) { v.document().model.SetSelection(from, to); });
+    SendMessageW(main, WM_COMMAND, MAKEWPARAM(65000, 0), 0);
+    EXPECT_EQ(wide::w(text(e)), std::wstring(wide::w(expected.text())));
+    EXPECT_NE(text(e).find(u"\\begin{center}\r\nbeta\r\n\\end{center}"), u16::npos) << wide::w(text(e));
+    Position caret;
+    on(e, [&](EditorView& v) { caret = v.document().model.caret(); });
+    EXPECT_EQ(caret.x, expected.caret().x);
+    EXPECT_EQ(caret.y, expected.caret().y);
+
+    // A slot without a string changes nothing.
+    u16 before = text(e);
+    SendMessageW(main, WM_COMMAND, MAKEWPARAM(65002, 0), 0);
+    EXPECT_EQ(text(e), before);
+    command(e);
+}
+
+} // namespace
