@@ -83,6 +83,19 @@ std::vector<Placement> layout(const std::vector<Item>& items) {
     return out;
 }
 
+std::vector<int32_t> addableCommands(const std::vector<Item>& items, bool (*hasText)(uint32_t command)) {
+    std::vector<bool> used(toolbar_table::ButtonCount, false);
+    for (const Item& i : items)
+        if (!i.isTitle() && i.command >= 0 && i.command < toolbar_table::ButtonCount) used[static_cast<size_t>(i.command)] = true;
+    std::vector<int32_t> out;
+    for (int32_t n = 0; n < toolbar_table::ButtonCount; ++n) {
+        uint32_t id = toolbar_table::commandAt(n);
+        if (used[static_cast<size_t>(n)] || id == 0 || id == OwnCommand || !hasText(id)) continue;
+        out.push_back(n);
+    }
+    return out;
+}
+
 u16 toDefinition(const std::vector<Item>& items) {
     u16 out;
     for (size_t i = 0; i < items.size(); ++i) {

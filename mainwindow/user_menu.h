@@ -16,6 +16,7 @@ constexpr int32_t MaxDepth = 10;
 constexpr size_t DefinitionLimit = 10240;  // characters kept in the setting
 constexpr size_t TitleLimit = 89;          // the menu's title as a command text
 constexpr int32_t Separator = -1;
+constexpr uint32_t OwnCommand = 41414;  // the command that opens the user menu
 
 struct Item {
     enum class Kind { Title, Command };
@@ -44,6 +45,11 @@ struct Placement {
     int32_t parent = -1;
 };
 std::vector<Placement> layout(const std::vector<Item>& items);
+
+// The command indexes the menu editor offers to add: those with a command
+// and a text (hasText) that are not in items yet, in index order. The user
+// menu's own command is never offered: it would open itself.
+std::vector<int32_t> addableCommands(const std::vector<Item>& items, bool (*hasText)(uint32_t command));
 
 // The definition string of items: what the menu editor stores.
 u16 toDefinition(const std::vector<Item>& items);

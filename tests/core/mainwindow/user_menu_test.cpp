@@ -1,7 +1,10 @@
 #include "mainwindow/user_menu.h"
 
+#include "mainwindow/toolbar_table.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -79,4 +82,19 @@ TEST(UserMenuDefinition, TitleAndRoundTrip) {
     title.kind = um::Item::Kind::Title;
     title.title = u"a\tb";
     EXPECT_EQ(um::toDefinition({title}), u"*a b");
+}
+
+TEST(UserMenuEditor, OffersEveryCommandNotInTheMenuExceptItself) {
+    static bool (*const allHaveText)(uint32_t) = [](uint32_t) { return true; };
+    std::vector<int32_t> all = um::addableCommands({}, allHaveText);
+    EXPECT_EQ(all.size(), 112u);  // 113 buttons without the user menu's own
+    EXPECT_EQ(std::count(all.begin(), all.end(), 111), 0);  // index of 41414
+
+    std::vector<int32_t> rest = um::addableCommands(um::parse(u"*M\t.0\t.*S\t..5\t.-1"), allHaveText);
+    EXPECT_EQ(rest.size(), 110u);
+    EXPECT_EQ(rest.front(), 1);
+    EXPECT_EQ(std::count(rest.begin(), rest.end(), 5), 0);
+
+    static bool (*const evenOnly)(uint32_t) = [](uint32_t id) { return id % 2 == 0; };
+    for (int32_t n : um::addableCommands({}, evenOnly)) EXPECT_EQ(toolbar_table::commandAt(n) % 2, 0u);
 }
