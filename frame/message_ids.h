@@ -51,6 +51,12 @@ constexpr uint32_t MenuEditUserStrings = 0x104000C;
 constexpr uint32_t OutlineNotCreated = 0x104000D;
 // The user menu's last item, which opens its editor.
 constexpr uint32_t MenuEditUserMenu = 0x1090001;
+// The user menu editor: a separator in the tree; the list's first two
+// entries; the reset question.
+constexpr uint32_t MenuEditSeparatorNode = 0x1090002;
+constexpr uint32_t MenuEditNewTitle = 0x10B0001;
+constexpr uint32_t MenuEditNewSeparator = 0x10B0002;
+constexpr uint32_t MenuEditAskReset = 0x10B0003;
 // Questions of the system menu's commands.
 constexpr uint32_t AskDeleteSettings = 0x104000E;
 constexpr uint32_t AskRestartForDictionaries = 0x104000F;
@@ -321,4 +327,5 @@ constexpr uint32_t FigureAskSaveDefaults = 0x1130002;
 } // namespace msgid
 namespace cfgid {
 constexpr uint32_t HelpFigure = 0x30012;
+constexpr uint32_t HelpUserMenu = 0x30013;
 } // namespace cfgid

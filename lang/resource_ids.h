@@ -192,3 +192,10 @@
 #define VEXA_IDC_BIBITEM_WIDEST 1222
 #define VEXA_IDC_BIBITEM_COUNT 1223
 #define VEXA_IDC_BIBITEM_KEY_ONLY 1224
+
+// User menu editor: the menu as a tree, what can be added as a list.
+#define VEXA_LANG_DLG_MENU_EDIT 242
+#define VEXA_IDC_MENU_EDIT_LIST 1205
+#define VEXA_IDC_MENU_EDIT_TREE 1206
+#define VEXA_IDC_MENU_EDIT_RESET 1310
+#define VEXA_IDC_MENU_EDIT_HELP 1493
