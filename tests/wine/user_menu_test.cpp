@@ -7,6 +7,11 @@
 #include "tests/support/memory_editor.h"
 #include "tests/wine/mainwindow_test_support.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
 namespace {
 using namespace mainwindow_test;
 
@@ -137,6 +142,73 @@ TEST_F(UserMenu, UserStringWithAMarkerWrapsTheSelection) {
     u16 before = text(e);
     SendMessageW(main, WM_COMMAND, MAKEWPARAM(65002, 0), 0);
     EXPECT_EQ(text(e), before);
+    command(e);
+}
+
+// The editor shows the stored menu as a tree, offers what is not in it,
+// lets only titles be renamed, and OK stores the tree as a definition.
+TEST_F(UserMenu, EditorRenamesATitleAndStoresTheTree) {
+    setting(L"BasicSettings", L"Window", L"2");
+    setting(L"Menu", L"1", L"*Mine\t.2\t.*Sub\t..3\t..2\t.200");
+    load();
+    EditorThread& e = editor();
+    command(e);
+    HWND main = mainWindow(e);
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(46001, 0), 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(host_test::waitFor([&] {
+        dialog = FindWindowW(nullptr, L"Edit the User Menu");
+        return dialog && IsWindowVisible(dialog);
+    }, 10000));
+    HWND tree = GetDlgItem(dialog, 1206), list = GetDlgItem(dialog, 1205);
+    auto label = [&](HTREEITEM node) {
+        wchar_t text[128] = {};
+        TVITEMW tv{};
+        tv.mask = TVIF_TEXT;
+        tv.hItem = node;
+        tv.pszText = text;
+        tv.cchTextMax = 128;
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+        return std::wstring(text);
+    };
+    HTREEITEM root = TreeView_GetRoot(tree);
+    EXPECT_EQ(label(root), L"Mine");
+    HTREEITEM inline_ = TreeView_GetChild(tree, root);
+    ASSERT_NE(inline_, nullptr);
+    EXPECT_EQ(label(inline_), L"Inline maths ($...$)");
+    HTREEITEM sub = TreeView_GetNextSibling(tree, inline_);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(label(sub), L"Sub");
+    EXPECT_EQ(TreeView_GetNextSibling(tree, sub), nullptr);
+    EXPECT_EQ(label(TreeView_GetChild(tree, sub)), L"Displayed maths (\\[...\\])");
+
+    // The list: a new title, a separator, then commands not in the menu.
+    int count = ListView_GetItemCount(list);
+    EXPECT_GT(count, 100);
+    std::vector<std::wstring> offered;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[128] = {};
+        ListView_GetItemText(list, i, 0, text, 128);
+        offered.push_back(text);
+    }
+    EXPECT_EQ(offered[0], L"New submenu");
+    EXPECT_EQ(offered[1], L"Separator");
+    EXPECT_EQ(std::count(offered.begin(), offered.end(), L"Inline maths ($...$)"), 0);
+    EXPECT_EQ(std::count(offered.begin(), offered.end(), L"User menu"), 0);
+
+    // Commands keep their names; a title takes a new one.
+    EXPECT_EQ(SendMessageW(tree, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(inline_)), 0);
+    HWND edit = reinterpret_cast<HWND>(SendMessageW(tree, TVM_EDITLABELW, 0, reinterpret_cast<LPARAM>(sub)));
+    ASSERT_NE(edit, nullptr);
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Renamed"));
+    // OK while renaming ends the renaming, not the dialog.
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(label(sub), L"Renamed");
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_EQ(readSetting(L"Menu", L"1"), L"*Mine\t.2\t.*Sub\t..3\t..2\t.200");
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(host_test::waitFor([&] { return !IsWindow(dialog); }, 10000));
+    EXPECT_EQ(readSetting(L"Menu", L"1"), L"*Mine\t.2\t.*Renamed\t..3");
     command(e);
 }
 
