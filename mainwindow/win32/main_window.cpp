@@ -31,6 +31,7 @@
 #include "mainwindow/toolbar_layout.h"
 #include "mainwindow/toolbar_table.h"
 #include "mainwindow/win32/dialog_menu_edit.h"
+#include "mainwindow/win32/dialog_user_string.h"
 #include "mainwindow/win32/jump_command.h"
 #include "mainwindow/win32/key_dispatch_win32.h"
 #include "mainwindow/win32/popup_menu.h"
@@ -686,6 +687,7 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::UserMenu: user_commands::showUserMenu(*this, id); break;
         case Action::UserStringMenu: user_commands::showUserStringMenu(*this, id); break;
         case Action::UserMenuEditor: DialogMenuEdit{dialogOwner()}; break;
+        case Action::UserStringEditor: DialogUserString{dialogOwner()}; break;
         case Action::InsertUserString: user_commands::insertUserString(*this, r.other.argument); break;
         default: break;  // dialogs and user menus come with their windows
         }

@@ -212,4 +212,57 @@ TEST_F(UserMenu, EditorRenamesATitleAndStoresTheTree) {
     command(e);
 }
 
+// The string editor edits, reorders and writes the strings; a file it
+// cannot read is left exactly as it was.
+TEST_F(UserMenu, StringEditorWritesTheTreeOrderAndLeavesADamagedFileAlone) {
+    setting(L"BasicSettings", L"Window", L"2");
+    writeStrings({{u"First", u"one"}, {u"Second", u"two"}});
+    load();
+    EditorThread& e = editor();
+    command(e);
+    HWND main = mainWindow(e);
+    auto openDialog = [&](const wchar_t* caption) {
+        HWND found = nullptr;
+        host_test::waitFor([&] {
+            found = FindWindowW(nullptr, caption);
+            return found && IsWindowVisible(found);
+        }, 10000);
+        return found && IsWindowVisible(found) ? found : nullptr;
+    };
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(46002, 0), 0);
+    HWND dialog = openDialog(L"Edit the User Strings");
+    ASSERT_NE(dialog, nullptr);
+    HWND tree = GetDlgItem(dialog, 1206), text = GetDlgItem(dialog, 1201);
+    EXPECT_FALSE(IsWindowEnabled(text)) << "the root is selected";
+    HTREEITEM second = TreeView_GetNextSibling(tree, TreeView_GetChild(tree, TreeView_GetRoot(tree)));
+    ASSERT_NE(second, nullptr);
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(second));
+    wchar_t shown[64] = {};
+    GetWindowTextW(text, shown, 64);
+    EXPECT_STREQ(shown, L"two");
+    SetWindowTextW(text, L"<>");
+    SendMessageW(text, EM_SETSEL, 1, 1);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1207, BN_CLICKED), 0);   // the caret marker
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(1210, BN_CLICKED), 0);   // up
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(host_test::waitFor([&] { return !IsWindow(dialog); }, 10000));
+    user_strings::ReadResult r = user_strings::read(dir.path());
+    ASSERT_EQ(r.status, user_strings::Status::Ok);
+    std::vector<user_strings::UserString> want{{u"Second", u"<%#%#Cursor#%#%>"}, {u"First", u"one"}};
+    EXPECT_EQ(r.strings, want);
+
+    // Damaged: a warning, no editor, the bytes untouched.
+    const std::string damaged = "not a user strings file";
+    ASSERT_TRUE(dir.write(user_strings::FileName, damaged));
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(46002, 0), 0);
+    HWND box = openDialog(L"Warning (Vexa 2)");
+    ASSERT_NE(box, nullptr);
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_TRUE(host_test::waitFor([&] { return !IsWindow(box); }, 10000));
+    EXPECT_TRUE(host_test::waitFor([] { return !FindWindowW(nullptr, L"Edit the User Strings"); }, 10000))
+        << "the editor opened over a file it could not read";
+    EXPECT_EQ(dir.read(user_strings::FileName), damaged);
+    command(e);
+}
+
 } // namespace
