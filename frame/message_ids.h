@@ -49,6 +49,21 @@ constexpr uint32_t MenuCloseDocked = 0x1040009;       // replaces Close while do
 constexpr uint32_t UserStringUnreadable = 0x104000B;
 constexpr uint32_t MenuEditUserStrings = 0x104000C;
 constexpr uint32_t OutlineNotCreated = 0x104000D;
+// The user menu's last item, which opens its editor.
+constexpr uint32_t MenuEditUserMenu = 0x1090001;
+// The user menu editor: a separator in the tree; the list's first two
+// entries; the reset question.
+constexpr uint32_t MenuEditSeparatorNode = 0x1090002;
+constexpr uint32_t MenuEditNewTitle = 0x10B0001;
+constexpr uint32_t MenuEditNewSeparator = 0x10B0002;
+constexpr uint32_t MenuEditAskReset = 0x10B0003;
+// The user string editor.
+constexpr uint32_t UserStringNewTitle = 0x10E0001;
+constexpr uint32_t UserStringTreeFailed = 0x10E0002;
+constexpr uint32_t UserStringsUnreadable = 0x10E0003;
+constexpr uint32_t UserStringOneUnreadable = 0x10E0004;
+constexpr uint32_t UserStringsNotSaved = 0x10E0005;
+constexpr uint32_t UserStringsFull = 0x10E0006;   // %d: the most strings there can be
 // Questions of the system menu's commands.
 constexpr uint32_t AskDeleteSettings = 0x104000E;
 constexpr uint32_t AskRestartForDictionaries = 0x104000F;
@@ -319,6 +334,8 @@ constexpr uint32_t FigureAskSaveDefaults = 0x1130002;
 } // namespace msgid
 namespace cfgid {
 constexpr uint32_t HelpFigure = 0x30012;
+constexpr uint32_t HelpUserMenu = 0x30013;
+constexpr uint32_t HelpUserStrings = 0x3000B;
 } // namespace cfgid
 
 // Structure highlighting: the item dialog's title, columns and question

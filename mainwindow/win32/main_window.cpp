@@ -31,11 +31,14 @@
 #include "mainwindow/comment_commands.h"
 #include "mainwindow/toolbar_layout.h"
 #include "mainwindow/toolbar_table.h"
+#include "mainwindow/win32/dialog_menu_edit.h"
+#include "mainwindow/win32/dialog_user_string.h"
 #include "mainwindow/win32/jump_command.h"
 #include "mainwindow/win32/key_dispatch_win32.h"
 #include "mainwindow/win32/popup_menu.h"
 #include "mainwindow/win32/system_menu.h"
 #include "mainwindow/win32/toolbar.h"
+#include "mainwindow/win32/user_commands.h"
 #include "outline/subwindow_geometry.h"
 #include "outline/win32/outline_commands.h"
 #include "outline/win32/subwindow_host.h"
@@ -678,6 +681,11 @@ void MainWindow::runCommand(uint32_t id) {
                           r.other.argument == 1 ? DialogRefCite::Mode::Citation : DialogRefCite::Mode::Reference);
             break;
         case Action::BibItemDialog: DialogBibitem(dialogOwner(), editor_); break;
+        case Action::UserMenu: user_commands::showUserMenu(*this, id); break;
+        case Action::UserStringMenu: user_commands::showUserStringMenu(*this, id); break;
+        case Action::UserMenuEditor: DialogMenuEdit{dialogOwner()}; break;
+        case Action::UserStringEditor: DialogUserString{dialogOwner()}; break;
+        case Action::InsertUserString: user_commands::insertUserString(*this, r.other.argument); break;
         default: break;  // dialogs and user menus come with their windows
         }
     }
