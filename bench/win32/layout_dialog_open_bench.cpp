@@ -2,8 +2,9 @@
 // sent to the main window until the dialog shows with its diagram drawn and
 // the preamble scanned; then Close ends it.
 //
-//   layout_dialog_open_bench [runs] [--hold SECONDS]
+//   layout_dialog_open_bench [runs] [--hold SECONDS] [--bare]
 //
+// --bare opens it on a document without parameter lines.
 // With --hold it leaves the dialog open that long after the last run, at
 // the top-left of the screen with \textwidth focused (its arrows red), and
 // prints its screen rectangle (for a screenshot).
@@ -61,8 +62,10 @@ HWND waitForDialog(EditorThread& e, DWORD limitMs) {
 int main(int argc, char** argv) {
     int runs = 20;
     int hold = 0;
+    bool bare = false;
     for (int i = 1; i < argc; ++i) {
         if (std::string(argv[i]) == "--hold" && i + 1 < argc) hold = std::atoi(argv[++i]);
+        else if (std::string(argv[i]) == "--bare") bare = true;
         else runs = std::max(1, std::atoi(argv[i]));
     }
     TempDir dir;
@@ -73,7 +76,8 @@ int main(int argc, char** argv) {
     std::wstring ini = plugin_test::path(dir, L"Vexa2.ini");
     WritePrivateProfileStringW(L"BasicSettings", L"Window", L"3", ini.c_str());
     // A preamble with parameter lines, as the dialog meets it in use.
-    dir.write(u"main.tex", "\\documentclass{article}\r\n\\textwidth 150mm % wide\r\n\\textheight 22cm\r\n"
+    if (bare) dir.write(u"main.tex", "\\documentclass{article}\r\n\\begin{document}\r\n\\end{document}\r\n");
+    else dir.write(u"main.tex", "\\documentclass{article}\r\n\\textwidth 150mm % wide\r\n\\textheight 22cm\r\n"
                            "\\topmargin 0pt\r\n\\begin{document}\r\n\\end{document}\r\n");
     PluginLoader loader;
     if (!loader.load(plugin_test::path(dir, L"vexa2.dll"))) {
