@@ -130,6 +130,8 @@ Scan scan(HostEditor& editor) {
 
 bool apply(HostEditor& editor, const Scan& found, const Entries& entries, bool comment,
            const std::array<u16, ParameterCount>& descriptions) {
+    // A read-only document takes no line removal either: all or nothing.
+    if (!snippet::canInsert(snippet::Target{editor, true})) return false;
     Edits edits(editor);
     Scan s = found;
     bool inserted = false;

@@ -86,6 +86,18 @@ TEST_P(PageLayoutApply, Document) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, PageLayoutApply, ::testing::ValuesIn(ApplyCases));
 
+TEST(PageLayoutApply, ReadOnlyDocumentIsLeftAlone) {
+    MemoryEditor ed(u"\\textwidth 1cm\r\n\\topmargin 0pt\r\nx");
+    pl::Scan s = pl::scan(ed);
+    pl::Entries e = shown(s);
+    e[TextWidth].checked = false;
+    e[PaperWidth] = {true, u"1in"};
+    ed.setReadOnly(true);
+    EXPECT_FALSE(pl::apply(ed, s, e, true, descriptions()));
+    EXPECT_EQ(ed.text(), u"\\textwidth 1cm\r\n\\topmargin 0pt\r\nx");
+    EXPECT_TRUE(ed.hostCommands.empty());
+}
+
 TEST(PageLayoutScan, ValueStopsAtUnescapedPercentAndLinesAreRemembered) {
     MemoryEditor ed(u"\\textwidth 150mm % wide\r\n\\textheight 50\\% of it%x\r\n\\paperwidth \r\n\\begin{document}");
     pl::Scan s = pl::scan(ed);
