@@ -358,3 +358,19 @@ constexpr uint32_t HighlightPatternLabel = 0x1110016;  // the pattern follows
 namespace cfgid {
 constexpr uint32_t HelpHighlight = 0x30005;
 } // namespace cfgid
+
+// The page layout dialog.
+namespace msgid {
+constexpr uint32_t LayoutLabelFont = 0x1100001;        // face name of the diagram's labels
+constexpr uint32_t LayoutDescriptions = 0x1100002;     // first of the 19 parameter descriptions
+constexpr uint32_t LayoutPresetInvalid = 0x1100015;
+constexpr uint32_t LayoutPresetsFull = 0x1100016;
+constexpr uint32_t LayoutAskSavePresets = 0x1100017;
+constexpr uint32_t LayoutAskLast = 0x1100018;
+constexpr uint32_t LayoutAskDeletePreset = 0x1100019;
+constexpr uint32_t LayoutAskReset = 0x110001A;
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t LayoutPresets = 0x20014;           // first of up to 96 default presets
+constexpr uint32_t HelpLayout = 0x30011;
+} // namespace cfgid

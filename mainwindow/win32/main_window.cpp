@@ -2,6 +2,7 @@
 
 #include "base/win32/wide.h"
 #include "dialogs/win32/dialog_figure.h"
+#include "dialogs/win32/dialog_layout.h"
 #include "dialogs/win32/dialog_input.h"
 #include "dialogs/win32/dialog_array.h"
 #include "dialogs/win32/dialog_table.h"
@@ -669,6 +670,7 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::OutlineWindow: outline_commands::toggle(*this); break;
         case Action::PaletteWindow: palettes().command(id); break;
         case Action::FigureDialog: DialogFigure(dialogOwner(), editor_); break;
+        case Action::PageLayoutDialog: DialogLayout(dialogOwner(), editor_); break;
         case Action::InputDialog: DialogInput(dialogOwner(), editor_); break;
         case Action::TableDialog:
             if (DialogTable(dialogOwner(), editor_).inserted()) SetFocus(editor_);
