@@ -192,3 +192,20 @@
 #define VEXA_IDC_BIBITEM_WIDEST 1222
 #define VEXA_IDC_BIBITEM_COUNT 1223
 #define VEXA_IDC_BIBITEM_KEY_ONLY 1224
+// The small insertion dialogs: a minipage (214), an index entry (233) and a
+// date (212). The minipage's alignment radios and save-as-default button
+// share the figure dialog's numbers.
+#define VEXA_LANG_DLG_MINIPAGE 214
+#define VEXA_IDC_MINIPAGE_WIDTH 1201
+#define VEXA_IDC_MINIPAGE_TEXTWIDTH 1225
+#define VEXA_LANG_DLG_INDEX 233
+#define VEXA_IDC_INDEX_WORD 1201
+#define VEXA_IDC_INDEX_KEY 1444
+#define VEXA_LANG_DLG_DATE 212
+#define VEXA_IDC_DATE_CALENDAR 1217
+#define VEXA_IDC_DATE_FORMAT 1212
+#define VEXA_IDC_DATE_PREVIEW 1218
+#define VEXA_IDC_DATE_ADD 1397
+#define VEXA_IDC_DATE_DELETE 1398
+#define VEXA_IDC_DATE_RESTORE 1310
+#define VEXA_IDC_DATE_HELP 9
