@@ -14,6 +14,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char16_t* Section = ini_keys::date::Section;
@@ -67,6 +69,17 @@ INT_PTR DialogDate::onInitDialog() {
     COLORREF face = GetSysColor(COLOR_BTNFACE);
     SendMessageW(calendar, MCM_SETCOLOR, MCSC_MONTHBK, face);
     SendMessageW(calendar, MCM_SETCOLOR, MCSC_TITLEBK, face);
+    // The title's usual white would vanish on the button face.
+    SendMessageW(calendar, MCM_SETCOLOR, MCSC_TITLETEXT, GetSysColor(COLOR_BTNTEXT));
+    // Large fonts need more than the template gives: the whole month shows.
+    RECT need{};
+    if (SendMessageW(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need))) {
+        RECT has{};
+        GetClientRect(calendar, &has);
+        if (need.right > has.right || need.bottom > has.bottom)
+            SetWindowPos(calendar, nullptr, 0, 0, std::max(need.right, has.right) + 2,
+                         std::max(need.bottom, has.bottom) + 2, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     SendDlgItemMessageW(handle(), VEXA_IDC_DATE_FORMAT, CB_LIMITTEXT, TextLimit, 0);
     fillFormats();
     const wchar_t* fresh = lang::config(cfgid::DateHistory);
