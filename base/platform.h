@@ -3,6 +3,7 @@
 // base/win32. Paths are UTF-16 and may use '\' as separator on both sides.
 #pragma once
 #include "base/text.h"
+#include <ctime>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -71,5 +72,14 @@ public:
 private:
     NamedMutex* mutex_; // not owned
 };
+
+} // namespace platform
+
+namespace platform {
+
+// t written by C's wide strftime rules under the current locale; empty
+// when the result is empty or longer than limit. The caller checks the
+// format first (see date_format::valid).
+u16 formatTime(u16view format, const std::tm& t, size_t limit);
 
 } // namespace platform

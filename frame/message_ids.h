@@ -374,3 +374,22 @@ namespace cfgid {
 constexpr uint32_t LayoutPresets = 0x20014;           // first of up to 96 default presets
 constexpr uint32_t HelpLayout = 0x30011;
 } // namespace cfgid
+
+// The small insertion dialogs and the About box.
+namespace msgid {
+constexpr uint32_t DateNotFormatted = 0x1140001;
+constexpr uint32_t DateListFull = 0x1140002;
+constexpr uint32_t DateAskSaveList = 0x1140003;
+constexpr uint32_t DateAskAdd = 0x1140004;      // followed by the format
+constexpr uint32_t DateAskDelete = 0x1140005;   // followed by the format
+constexpr uint32_t DateAlreadyListed = 0x1140006;
+constexpr uint32_t DateAskRestore = 0x1140007;
+constexpr uint32_t MinipageAskSaveDefaults = 0x11E0001;
+constexpr uint32_t AboutLinkFont = 0x1260002;
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t Locale = 4;             // character-type locale name for dates
+constexpr uint32_t DateHistory = 0x20002;  // the format a fresh installation offers
+constexpr uint32_t FirstDateFormat = 0x20003;
+constexpr uint32_t HelpDate = 0x30007;
+} // namespace cfgid

@@ -239,3 +239,20 @@
 #define VEXA_IDC_LAYOUT_COMMENT 1312
 #define VEXA_IDC_LAYOUT_RESET 1310
 #define VEXA_IDC_LAYOUT_HELP 1493
+// The small insertion dialogs: a minipage (214), an index entry (233) and a
+// date (212). The minipage's alignment radios and save-as-default button
+// share the figure dialog's numbers.
+#define VEXA_LANG_DLG_MINIPAGE 214
+#define VEXA_IDC_MINIPAGE_WIDTH 1201
+#define VEXA_IDC_MINIPAGE_TEXTWIDTH 1225
+#define VEXA_LANG_DLG_INDEX 233
+#define VEXA_IDC_INDEX_WORD 1201
+#define VEXA_IDC_INDEX_KEY 1444
+#define VEXA_LANG_DLG_DATE 212
+#define VEXA_IDC_DATE_CALENDAR 1217
+#define VEXA_IDC_DATE_FORMAT 1212
+#define VEXA_IDC_DATE_PREVIEW 1218
+#define VEXA_IDC_DATE_ADD 1397
+#define VEXA_IDC_DATE_DELETE 1398
+#define VEXA_IDC_DATE_RESTORE 1310
+#define VEXA_IDC_DATE_HELP 9

@@ -182,6 +182,7 @@ constexpr const char16_t* History = u"History";
 
 namespace date {
 constexpr const char16_t* Section = u"Date";
+constexpr const char16_t* History = u"History";   // beside the numbered list of formats
 } // namespace date
 
 namespace char_palette {

@@ -1,6 +1,7 @@
 // Linux implementation of the platform interface, for the native build.
 #include "base/platform.h"
 #include "base/posix/platform_posix.h"
+#include <cwchar>
 #include "base/str.h"
 
 #include <cerrno>
@@ -243,6 +244,20 @@ std::unique_ptr<NamedMutex> createNamedMutex(u16view name) {
     auto& slot = registry[u16(name)];
     if (!slot) slot = std::make_unique<std::recursive_mutex>();
     return std::make_unique<ProcessMutex>(slot.get());
+}
+
+} // namespace platform
+
+namespace platform {
+
+u16 formatTime(u16view format, const std::tm& t, size_t limit) {
+    // wchar_t is 32-bit here: the format's and the result's BMP characters
+    // map one to one (surrogates are passed through as they are).
+    std::wstring wide(format.begin(), format.end());
+    std::wstring out(limit + 1, L'\0');
+    size_t n = std::wcsftime(out.data(), out.size(), wide.c_str(), &t);
+    if (n == 0 || n > limit) return {};
+    return u16(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n));
 }
 
 } // namespace platform

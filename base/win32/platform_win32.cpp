@@ -3,6 +3,7 @@
 #include "base/win32/wide.h"
 
 #include <windows.h>
+#include <cwchar>
 
 namespace platform {
 
@@ -192,6 +193,18 @@ std::unique_ptr<NamedMutex> createNamedMutex(u16view name) {
     HANDLE h = CreateMutexW(nullptr, FALSE, w(u16(name)));
     if (!h) return nullptr;
     return std::make_unique<Win32Mutex>(h);
+}
+
+} // namespace platform
+
+namespace platform {
+
+u16 formatTime(u16view format, const std::tm& t, size_t limit) {
+    std::wstring wide(format.begin(), format.end());
+    std::wstring out(limit + 1, L'\0');
+    size_t n = std::wcsftime(out.data(), out.size(), wide.c_str(), &t);
+    if (n == 0 || n > limit) return {};
+    return u16(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n));
 }
 
 } // namespace platform

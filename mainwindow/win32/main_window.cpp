@@ -8,6 +8,10 @@
 #include "dialogs/win32/dialog_table.h"
 #include "dialogs/win32/dialog_bibitem.h"
 #include "dialogs/win32/dialog_ref_cite.h"
+#include "dialogs/win32/dialog_date.h"
+#include "dialogs/win32/dialog_index.h"
+#include "dialogs/win32/dialog_minipage.h"
+#include "dialogs/win32/dialog_version.h"
 #include "frame/host_messages.h"
 #include "frame/message_ids.h"
 #include "frame/win32/dialog.h"
@@ -688,6 +692,9 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::UserMenuEditor: DialogMenuEdit{dialogOwner()}; break;
         case Action::UserStringEditor: DialogUserString{dialogOwner()}; break;
         case Action::InsertUserString: user_commands::insertUserString(*this, r.other.argument); break;
+        case Action::MinipageDialog: DialogMinipage(dialogOwner(), editor_); break;
+        case Action::IndexDialog: DialogIndex(dialogOwner(), editor_); break;
+        case Action::DateDialog: DialogDate(dialogOwner(), editor_); break;
         default: break;  // dialogs and user menus come with their windows
         }
     }
@@ -706,6 +713,11 @@ void MainWindow::onSysCommand(WPARAM wParam, LPARAM lParam) {
         idle_ = false;
         SendMessageW(toolbar_, TB_CUSTOMIZE, 0, 0);
         break;
+    case system_menu::About:
+        idle_ = false;
+        DialogVersion{dialogOwner()};
+        idle_ = true;
+        return;
     case system_menu::DeleteSettings:
         if (lang::ask(editor_, msgid::AskDeleteSettings)) {
             HWND owner = editor_;
