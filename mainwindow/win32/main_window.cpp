@@ -6,6 +6,7 @@
 #include "dialogs/win32/dialog_array.h"
 #include "dialogs/win32/dialog_table.h"
 #include "dialogs/win32/dialog_bibitem.h"
+#include "dialogs/win32/dialog_documentclass.h"
 #include "dialogs/win32/dialog_ref_cite.h"
 #include "frame/host_messages.h"
 #include "frame/message_ids.h"
@@ -681,6 +682,7 @@ void MainWindow::runCommand(uint32_t id) {
                           r.other.argument == 1 ? DialogRefCite::Mode::Citation : DialogRefCite::Mode::Reference);
             break;
         case Action::BibItemDialog: DialogBibitem(dialogOwner(), editor_); break;
+        case Action::DocumentClassDialog: DialogDocumentclass(dialogOwner(), editor_); break;
         default: break;  // dialogs and user menus come with their windows
         }
     }
