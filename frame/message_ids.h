@@ -393,3 +393,39 @@ constexpr uint32_t DateHistory = 0x20002;  // the format a fresh installation of
 constexpr uint32_t FirstDateFormat = 0x20003;
 constexpr uint32_t HelpDate = 0x30007;
 } // namespace cfgid
+
+// Document class dialog and the preset naming dialog.
+namespace msgid {
+constexpr uint32_t ClassNameEmpty = 0x10F0001;
+// The explanations after the skeleton's lines (title, author, date, the
+// title command with and without a title, the page styles on and off).
+constexpr uint32_t ClassNoteTitle = 0x10F0002;
+constexpr uint32_t ClassNoteAuthor = 0x10F0003;
+constexpr uint32_t ClassNoteDate = 0x10F0004;
+constexpr uint32_t ClassNoteMaketitle = 0x10F0005;
+constexpr uint32_t ClassNoteMaketitleOff = 0x10F0006;
+constexpr uint32_t ClassNotePagestyle = 0x10F0007;
+constexpr uint32_t ClassNotePagestyleOff = 0x10F0008;
+constexpr uint32_t ClassNoteThispagestyle = 0x10F0009;
+constexpr uint32_t ClassNoteThispagestyleOff = 0x10F000A;
+constexpr uint32_t ClassPresetNotAdded = 0x10F000B;
+constexpr uint32_t ClassPresetWithoutData = 0x10F000C;
+constexpr uint32_t ClassTooManyPresets = 0x10F000D;
+constexpr uint32_t ClassPresetsNotFilled = 0x10F000E;
+constexpr uint32_t ClassAskSavePresets = 0x10F000F;
+constexpr uint32_t ClassAskLoadLast = 0x10F0010;
+constexpr uint32_t ClassAskDeletePreset = 0x10F0011;
+constexpr uint32_t ClassAskResetPresets = 0x10F0012;
+// The preset naming dialog: adding or renaming without a name.
+constexpr uint32_t PresetNameEmpty = 0x11A0001;
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t HelpDocumentClass = 0x30003;
+// The default presets of the document class dialog.
+constexpr uint32_t ClassPreset1 = 0x2000E;
+constexpr uint32_t ClassPreset2 = 0x2000F;
+constexpr uint32_t ClassPreset3 = 0x20010;
+constexpr uint32_t ClassPreset4 = 0x20011;
+constexpr uint32_t ClassPreset5 = 0x20012;
+constexpr uint32_t ClassPreset6 = 0x20013;
+} // namespace cfgid

@@ -178,6 +178,7 @@ constexpr const char16_t* Title = u"Title";
 constexpr const char16_t* NoPageNum = u"NoPageNum";
 constexpr const char16_t* Comment = u"Comment";
 constexpr const char16_t* History = u"History";
+constexpr const char16_t* Last = u"Last";
 } // namespace document_class
 
 namespace date {

@@ -1,6 +1,7 @@
-// TEMPORARY declaration for the page layout branch: the preset name dialog
-// (template 220) is built on its own branch; this states only what the page
-// layout dialog calls, and goes when that branch is merged.
+// The preset naming dialog shared by the dialogs that keep named presets
+// (document class, page layout): it asks what to do with the selected
+// preset, and the name to give it when adding or renaming. The owner then
+// changes its own list.
 #pragma once
 #include "frame/win32/dialog.h"
 
@@ -8,18 +9,30 @@
 
 class DialogSetComment : public DialogModal {
 public:
-    // What the user chose; the values are the radio buttons' identifiers.
-    enum Action { None = 0, Overwrite = 1307, Add = 1308, Delete = 1309, Rename = 1311 };
+    enum Action : int { None = 0, Overwrite = 1, Rename = 2, Add = 3, Delete = 4 };
 
-    // Runs at once over parent. name: the selected preset's name (ignored
-    // when nothing is selected); count: how many presets exist.
-    DialogSetComment(HWND parent, const std::wstring& name, bool selected, int count);
+    // Runs at once over parent. name: the selected preset's name (the
+    // name box starts with it); selected: whether a preset is selected;
+    // count: presets in the owner's list. Adding is offered only while
+    // count < addLimit; without a selection adding is the only action, so
+    // at the limit the dialog does not open and the action is None.
+    DialogSetComment(HWND parent, const std::wstring& name, bool selected, size_t count, size_t addLimit = 100);
     ~DialogSetComment() override = default;
 
     Action action() const { return action_; }
+    // The name typed for Add and Rename.
     const std::wstring& name() const { return name_; }
 
+    INT_PTR onInitDialog() override;
+    INT_PTR onCommand(WORD id, WORD code, HWND control) override;
+
 private:
-    Action action_ = None;
+    void enableName();
+    void accept();
+
     std::wstring name_;
+    bool selected_;
+    size_t count_;
+    size_t addLimit_;
+    Action action_ = None;
 };

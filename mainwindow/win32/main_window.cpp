@@ -7,6 +7,7 @@
 #include "dialogs/win32/dialog_array.h"
 #include "dialogs/win32/dialog_table.h"
 #include "dialogs/win32/dialog_bibitem.h"
+#include "dialogs/win32/dialog_documentclass.h"
 #include "dialogs/win32/dialog_ref_cite.h"
 #include "dialogs/win32/dialog_date.h"
 #include "dialogs/win32/dialog_index.h"
@@ -695,6 +696,7 @@ void MainWindow::runCommand(uint32_t id) {
         case Action::MinipageDialog: DialogMinipage(dialogOwner(), editor_); break;
         case Action::IndexDialog: DialogIndex(dialogOwner(), editor_); break;
         case Action::DateDialog: DialogDate(dialogOwner(), editor_); break;
+        case Action::DocumentClassDialog: DialogDocumentclass(dialogOwner(), editor_); break;
         default: break;  // dialogs and user menus come with their windows
         }
     }
