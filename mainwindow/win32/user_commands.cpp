@@ -174,14 +174,14 @@ bool drawItem(DRAWITEMSTRUCT& item) {
     if (showing.images)
         ImageList_DrawEx(showing.images, r->image, dc, box.left + ImageGap, top, 0, 0, CLR_NONE,
                          grey ? GetSysColor(COLOR_MENU) : CLR_NONE, grey ? ILD_BLEND50 : ILD_NORMAL);
-    RECT text = box;
-    text.left += VEXA_LANG_TOOLBAR_IMAGE_SIZE + 2 * ImageGap + ImageGap;
-    text.right -= TextRight;
+    RECT textBox = box;
+    textBox.left += VEXA_LANG_TOOLBAR_IMAGE_SIZE + 3 * ImageGap;
+    textBox.right -= TextRight;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(grey ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     UINT flags = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_EXPANDTABS;
     if (item.itemState & ODS_NOACCEL) flags |= DT_HIDEPREFIX;
-    DrawTextW(dc, r->text.c_str(), static_cast<int>(r->text.size()), &text, flags);
+    DrawTextW(dc, r->text.c_str(), static_cast<int>(r->text.size()), &textBox, flags);
     return true;
 }
 
