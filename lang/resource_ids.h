@@ -4,10 +4,13 @@
 #pragma once
 
 // The toolbar strip: one 16x16 image per toolbar button, in the order of the
-// toolbar table, side by side in one 8-bit bitmap.
+// toolbar table, side by side in one 8-bit bitmap; after the buttons two
+// images the user menu and its editor show for a submenu title and a separator.
 #define VEXA_LANG_TOOLBAR_BITMAP 202
 #define VEXA_LANG_TOOLBAR_IMAGE_SIZE 16
-#define VEXA_LANG_TOOLBAR_IMAGE_COUNT 113
+#define VEXA_LANG_TOOLBAR_IMAGE_TITLE 113
+#define VEXA_LANG_TOOLBAR_IMAGE_SEPARATOR 114
+#define VEXA_LANG_TOOLBAR_IMAGE_COUNT 115
 // Pixels of this colour are transparent: the image list is built with it as
 // the mask colour. COLORREF layout 0x00BBGGRR; magenta reads the same both ways.
 #define VEXA_LANG_TOOLBAR_KEY 0x00FF00FF

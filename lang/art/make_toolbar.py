@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Draws the toolbar strip of the English language library.
 
-Writes ../en/res/toolbar.bmp: 113 images of 16x16 pixels side by side
-(1808x16), image i for the button with index i of the toolbar table, as an
-8-bit bitmap. Pixels in KEY colour (magenta, 255,0,255) are transparent:
+Writes ../en/res/toolbar.bmp: 115 images of 16x16 pixels side by side
+(1840x16), image i for the button with index i of the toolbar table, as an
+8-bit bitmap; the last two mark a submenu title (113) and a separator (114)
+in the user menu and its editor. Pixels in KEY colour (magenta, 255,0,255) are transparent:
 the main window builds its image list with that colour as the mask.
 
 Pictograms are drawn here pixel by pixel; short glyph texts ("ref", "α",
@@ -24,7 +25,7 @@ from strip import KEY, hline, line, put, rect, vline, write_strip
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUTPUT = os.path.join(HERE, "..", "en", "res", "toolbar.bmp")
 CONVERT = os.environ.get("CONVERT", "/usr/bin/convert")
-COUNT = 113
+COUNT = 115
 
 BLACK = (0, 0, 0)
 WHITE = (255, 255, 255)
@@ -877,6 +878,28 @@ def _(img):
 
 # 112 the plug-in's own menu: its "V".
 text_icon(112, "V", SANS_BOLD, 13, BLUE, menu=True)
+
+
+# 113 a submenu title of the user menu: a folder with a small arrow out of it.
+@icon(113)
+def _(img):
+    rect(img, 0, 2, 5, 4, BROWN, YELLOW)
+    rect(img, 0, 4, 13, 13, BROWN, YELLOW)
+    hline(img, 1, 4, 4, YELLOW)
+    hline(img, 1, 12, 5, PALE)
+    arrow_right(img, 8, 15, 9, BLACK)
+    hline(img, 8, 14, 8, YELLOW)
+
+
+# 114 a separator of the user menu: a sunken rule between two grey entries.
+@icon(114)
+def _(img):
+    hline(img, 2, 13, 2, GREY)
+    hline(img, 2, 11, 4, GREY)
+    hline(img, 0, 15, 7, GREY)
+    hline(img, 0, 15, 8, WHITE)
+    hline(img, 2, 12, 11, GREY)
+    hline(img, 2, 10, 13, GREY)
 
 
 # --- output ------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "lang/resource_ids.h"
 #include "mainwindow/command_texts.h"
 #include "mainwindow/toolbar_table.h"
+#include "mainwindow/win32/toolbar.h"
 #include "settings/setting.h"
 
 #include <algorithm>
@@ -25,6 +26,14 @@ constexpr int TitleLimit = 100;
 constexpr LPARAM TitleData = 0;
 constexpr LPARAM SeparatorData = 1;
 LPARAM commandData(int32_t index) { return index + 2; }
+
+// The image of an entry in the language library's strip: the same one the
+// user menu draws for it.
+int imageOf(LPARAM data) {
+    if (data == TitleData) return VEXA_LANG_TOOLBAR_IMAGE_TITLE;
+    if (data == SeparatorData) return VEXA_LANG_TOOLBAR_IMAGE_SEPARATOR;
+    return static_cast<int>(data - 2);
+}
 
 user_menu::Item itemOf(LPARAM data, const std::wstring& title) {
     user_menu::Item item;
@@ -95,6 +104,15 @@ INT_PTR DialogMenuEdit::onInitDialog() {
         close(0);
         return 1;
     }
+    images_ = toolbar::loadImages();
+    if (!images_ || ImageList_GetImageCount(images_) < VEXA_LANG_TOOLBAR_IMAGE_COUNT) {
+        lang::messageBox(handle(), msgid::ImageStripMissing, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        close(0);
+        return 1;
+    }
+    SetWindowLongPtrW(list_, GWL_STYLE, GetWindowLongPtrW(list_, GWL_STYLE) | LVS_SHAREIMAGELISTS);
+    ListView_SetImageList(list_, images_, LVSIL_SMALL);
+    TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT);
     RECT r{};
     GetClientRect(list_, &r);
@@ -110,6 +128,12 @@ void DialogMenuEdit::onDestroy() {
     KillTimer(handle(), ScrollTimer);
     if (subclassed_) RemoveWindowSubclass(tree_, treeProc, 1);
     if (tree_) RemovePropW(tree_, TreeProperty);
+    if (images_) {
+        if (tree_) TreeView_SetImageList(tree_, nullptr, TVSIL_NORMAL);
+        if (list_) ListView_SetImageList(list_, nullptr, LVSIL_SMALL);
+        ImageList_Destroy(images_);
+        images_ = nullptr;
+    }
 }
 
 HTREEITEM DialogMenuEdit::insertNode(HTREEITEM parent, HTREEITEM after, const user_menu::Item& item) {
@@ -119,9 +143,10 @@ HTREEITEM DialogMenuEdit::insertNode(HTREEITEM parent, HTREEITEM after, const us
     TVINSERTSTRUCTW ins{};
     ins.hParent = parent;
     ins.hInsertAfter = after;
-    ins.item.mask = TVIF_TEXT | TVIF_PARAM;
+    ins.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     ins.item.pszText = text.data();
     ins.item.lParam = item.isTitle() ? TitleData : item.isSeparator() ? SeparatorData : commandData(item.command);
+    ins.item.iImage = ins.item.iSelectedImage = imageOf(ins.item.lParam);
     return TreeView_InsertItem(tree_, &ins);
 }
 
@@ -148,10 +173,11 @@ void DialogMenuEdit::fillList() {
     ListView_DeleteAllItems(list_);
     auto add = [&](const std::wstring& text, LPARAM data) {
         LVITEMW lv{};
-        lv.mask = LVIF_TEXT | LVIF_PARAM;
+        lv.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
         lv.iItem = ListView_GetItemCount(list_);
         lv.pszText = const_cast<wchar_t*>(text.c_str());
         lv.lParam = data;
+        lv.iImage = imageOf(data);
         ListView_InsertItem(list_, &lv);
     };
     add(lang::message(msgid::MenuEditNewTitle), TitleData);

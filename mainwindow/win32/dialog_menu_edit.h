@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 #include <windows.h>
+#include <commctrl.h>
 
 class DialogMenuEdit : public DialogModal {
 public:
@@ -41,6 +42,7 @@ private:
 
     HWND tree_ = nullptr;    // not owned: controls of the dialog
     HWND list_ = nullptr;
+    HIMAGELIST images_ = nullptr;    // owned; both controls borrow it (the list shares, not destroys, it)
     bool subclassed_ = false;
     bool dragging_ = false;
     HTREEITEM dragItem_ = nullptr;   // the tree entry dragged; null when from the list

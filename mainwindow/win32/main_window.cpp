@@ -738,16 +738,24 @@ void MainWindow::onMenuSelect(UINT item, UINT flags, HMENU) {
     else setStatus(L"");
 }
 
+void MainWindow::onMeasureItem(UINT, MEASUREITEMSTRUCT* item) {
+    if (item) user_commands::measureItem(handle(), *item);
+}
+
+void MainWindow::onDrawItem(UINT, DRAWITEMSTRUCT* item) {
+    if (item) user_commands::drawItem(*item);
+}
+
 // ---- texts ---------------------------------------------------------------
 
 std::wstring MainWindow::statusText(uint32_t command) const {
-    return wide::w(command_texts::statusText(command, textState(), &lang::text));
+    return wide::w(command_texts::statusText(command, textState(), &user_commands::text));
 }
 
 std::wstring MainWindow::tipText(uint32_t command) const {
     command_texts::State state = textState();
     if (PluginThreadContext* ctx = ownContext()) state.shortcut = key_dispatch_win32::shortcutName(ctx->keys, command);
-    return wide::w(command_texts::tipText(command, state, &lang::text));
+    return wide::w(command_texts::tipText(command, state, &user_commands::text));
 }
 
 // ---- notifications -------------------------------------------------------
@@ -795,7 +803,7 @@ LRESULT MainWindow::onToolbarNotify(NMHDR* header) {
         auto* info = reinterpret_cast<NMTOOLBARW*>(header);
         if (!toolbar::describe(info->iItem, info->tbButton)) return FALSE;
         if (info->pszText && info->cchText > 0) {
-            u16 t = command_texts::buttonText(info->tbButton.idCommand, &lang::text);
+            u16 t = command_texts::buttonText(info->tbButton.idCommand, &user_commands::text);
             lstrcpynW(info->pszText, wide::w(t), info->cchText);
         }
         return TRUE;

@@ -127,6 +127,8 @@ protected:
     LRESULT onCommand(WORD id, WORD code, HWND control) override;
     void onSysCommand(WPARAM wParam, LPARAM lParam) override;
     void onMenuSelect(UINT item, UINT flags, HMENU menu) override;
+    void onMeasureItem(UINT id, MEASUREITEMSTRUCT* item) override;  // the user menu's items
+    void onDrawItem(UINT id, DRAWITEMSTRUCT* item) override;
     LRESULT onNotify(NMHDR* header) override;
     LRESULT onOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -6,6 +6,7 @@
 #include "lang/resource_ids.h"
 #include "mainwindow/command_texts.h"
 #include "mainwindow/toolbar_table.h"
+#include "mainwindow/win32/user_commands.h"
 
 #include <string>
 
@@ -17,7 +18,7 @@ const wchar_t kProperty[] = L"Vexa_Toolbar_Prop";
 constexpr WORD OwnCursor = 127;
 
 std::wstring buttonText(uint32_t command) {
-    return wide::w(command_texts::buttonText(command, &lang::text));
+    return wide::w(command_texts::buttonText(command, &user_commands::text));
 }
 
 // All 113 texts in one call: the toolbar numbers them in order, so text
@@ -34,18 +35,6 @@ void addTexts(HWND toolbar) {
     SendMessageW(toolbar, TB_ADDSTRINGW, 0, reinterpret_cast<LPARAM>(all.c_str()));
 }
 
-HIMAGELIST loadImages() {
-    HMODULE library = lang::module();
-    if (!library) return nullptr;
-    auto bitmap = static_cast<HBITMAP>(LoadImageW(library, MAKEINTRESOURCEW(VEXA_LANG_TOOLBAR_BITMAP), IMAGE_BITMAP,
-                                                  0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap) return nullptr;
-    HIMAGELIST images = ImageList_Create(VEXA_LANG_TOOLBAR_IMAGE_SIZE, VEXA_LANG_TOOLBAR_IMAGE_SIZE,
-                                         ILC_COLOR24 | ILC_MASK, VEXA_LANG_TOOLBAR_IMAGE_COUNT, 0);
-    if (images) ImageList_AddMasked(images, bitmap, VEXA_LANG_TOOLBAR_KEY);
-    DeleteObject(bitmap);
-    return images;
-}
 
 int indexOfCommand(HWND toolbar, uint32_t command) {
     return static_cast<int>(SendMessageW(toolbar, TB_COMMANDTOINDEX, command, 0));
@@ -223,6 +212,19 @@ void unsubclass(HWND toolbar) {
         return;
     RemovePropW(toolbar, kProperty);
     delete s;
+}
+
+HIMAGELIST loadImages() {
+    HMODULE library = lang::module();
+    if (!library) return nullptr;
+    auto bitmap = static_cast<HBITMAP>(LoadImageW(library, MAKEINTRESOURCEW(VEXA_LANG_TOOLBAR_BITMAP), IMAGE_BITMAP,
+                                                  0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap) return nullptr;
+    HIMAGELIST images = ImageList_Create(VEXA_LANG_TOOLBAR_IMAGE_SIZE, VEXA_LANG_TOOLBAR_IMAGE_SIZE,
+                                         ILC_COLOR24 | ILC_MASK, VEXA_LANG_TOOLBAR_IMAGE_COUNT, 0);
+    if (images) ImageList_AddMasked(images, bitmap, VEXA_LANG_TOOLBAR_KEY);
+    DeleteObject(bitmap);
+    return images;
 }
 
 } // namespace toolbar

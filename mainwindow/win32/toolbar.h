@@ -12,11 +12,16 @@ namespace toolbar {
 
 constexpr int ControlId = 1;
 
-// Creates the (empty) toolbar as a child of parent with the 113 images
+// Creates the (empty) toolbar as a child of parent with the strip images
 // and texts; wrappable unless docked. Null on failure. The image list
 // belongs to the toolbar and goes with destroy().
 HWND create(HWND parent, bool docked);
 void destroy(HWND toolbar);
+
+// The language library's image strip (buttons, then the user menu's title
+// and separator images) as a new image list owned by the caller; null when
+// the library has none.
+HIMAGELIST loadImages();
 
 // Replaces every button by the layout's items (button index or negative
 // for a separator). Returns the command of the last button added, 0 when

@@ -4,6 +4,7 @@
 #include "mainwindow/command_dispatch.h"
 #include "mainwindow/snippet.h"
 #include "mainwindow/user_strings.h"
+#include "mainwindow/win32/user_commands.h"
 #include "tests/support/memory_editor.h"
 #include "tests/wine/mainwindow_test_support.h"
 
@@ -39,6 +40,15 @@ protected:
         GetMenuStringW(menu, static_cast<UINT>(position), text, 256, MF_BYPOSITION);
         return text;
     }
+    // The record an owner-drawn item draws from; null for a plain item.
+    static const user_commands::DrawnItem* drawn(HMENU menu, int position) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_DATA;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info) || !(info.fType & MFT_OWNERDRAW))
+            return nullptr;
+        return reinterpret_cast<const user_commands::DrawnItem*>(info.dwItemData);
+    }
     u16 text(EditorThread& e) {
         u16 t;
         on(e, [&](EditorView& v) { t = v.document().model.text(); });
@@ -62,6 +72,15 @@ TEST_F(UserMenu, OpensUnderItsButtonAndRunsTheChosenCommand) {
     HWND toolbar = pluginToolbar(e);
     ASSERT_NE(toolbar, nullptr);
     ASSERT_GE(SendMessageW(toolbar, TB_COMMANDTOINDEX, UserMenuCommand, 0), 0) << "not on the default toolbar";
+    // The button's tool tip is the menu's title.
+    NMTTDISPINFOW tip{};
+    tip.hdr.hwndFrom = toolbar;
+    tip.hdr.idFrom = UserMenuCommand;
+    tip.hdr.code = TTN_GETDISPINFOW;
+    on(e, [&](EditorView&) { SendMessageW(main, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip)); });
+    ASSERT_NE(tip.lpszText, nullptr);
+    std::wstring tipText = tip.lpszText;
+    EXPECT_EQ(tipText.substr(0, tipText.find(L'\n')), L"Mine");
 
     PostMessageW(main, WM_COMMAND, MAKEWPARAM(UserMenuCommand, BN_CLICKED), reinterpret_cast<LPARAM>(toolbar));
     HWND menu = openMenu();
@@ -79,15 +98,38 @@ TEST_F(UserMenu, OpensUnderItsButtonAndRunsTheChosenCommand) {
     auto shown = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
     ASSERT_NE(shown, nullptr);
     ASSERT_EQ(GetMenuItemCount(shown), 5);  // command, separator, Sub, separator, edit
-    EXPECT_EQ(GetMenuItemID(shown, 0), 41003u);
-    EXPECT_EQ(itemText(shown, 0), L"Inline maths ($...$)");
-    EXPECT_EQ(GetMenuState(shown, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
-    EXPECT_EQ(itemText(shown, 2), L"Sub");
+    // Titles and commands are drawn by the plug-in: image and text from
+    // their record, the image being the command's button (or the title's).
+    struct Expected {
+        HMENU menu;
+        int position;
+        UINT id;
+        int image;
+        const wchar_t* text;
+    };
     HMENU sub = GetSubMenu(shown, 2);
     ASSERT_NE(sub, nullptr);
     ASSERT_EQ(GetMenuItemCount(sub), 1);
+    for (const Expected& x : {Expected{shown, 0, 41003u, 2, L"Inline maths ($...$)"},
+                              Expected{shown, 2, 1u, 113, L"Sub"},
+                              Expected{sub, 0, 41004u, 3, L"Displayed maths (\\[...\\])"}}) {
+        const user_commands::DrawnItem* r = drawn(x.menu, x.position);
+        ASSERT_NE(r, nullptr) << "not owner-drawn: " << x.text;
+        EXPECT_EQ(r->image, x.image) << x.text;
+        EXPECT_EQ(r->text, x.text);
+        EXPECT_EQ(r->id, x.id) << x.text;
+        if (x.menu == shown) {  // the submenu is not open: it has no rectangles yet
+            RECT box{};
+            ASSERT_TRUE(GetMenuItemRect(main, shown, static_cast<UINT>(x.position), &box));
+            EXPECT_GE(box.bottom - box.top, 20) << "not measured by the main window: " << x.text;
+        }
+    }
+    EXPECT_EQ(GetMenuItemID(shown, 0), 41003u);
+    EXPECT_EQ(GetMenuState(shown, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
     EXPECT_EQ(GetMenuItemID(sub, 0), 41004u);
     EXPECT_EQ(GetMenuItemID(shown, 4), 46001u);
+    EXPECT_EQ(drawn(shown, 4), nullptr);
+    EXPECT_EQ(itemText(shown, 4), L"&Edit This Menu...");
 
     MemoryEditor expected(start);
     command_dispatch::runCommand(41003, snippet::Target{expected, true});
@@ -193,6 +235,29 @@ TEST_F(UserMenu, EditorRenamesATitleAndStoresTheTree) {
     }
     EXPECT_EQ(offered[0], L"New submenu");
     EXPECT_EQ(offered[1], L"Separator");
+    // Each entry shows the image the user menu draws for it.
+    auto listImage = [&](int i) {
+        LVITEMW lv{};
+        lv.mask = LVIF_IMAGE | LVIF_PARAM;
+        lv.iItem = i;
+        ListView_GetItem(list, &lv);
+        return lv.iImage;
+    };
+    auto treeImage = [&](HTREEITEM node) {
+        TVITEMW tv{};
+        tv.mask = TVIF_IMAGE;
+        tv.hItem = node;
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+        return tv.iImage;
+    };
+    EXPECT_EQ(listImage(0), 113);
+    EXPECT_EQ(listImage(1), 114);
+    EXPECT_EQ(listImage(2), 0);  // the first command still offered: button 0
+    EXPECT_EQ(treeImage(root), 113);
+    EXPECT_EQ(treeImage(inline_), 2);
+    EXPECT_EQ(treeImage(sub), 113);
+    ASSERT_NE(TreeView_GetImageList(tree, TVSIL_NORMAL), nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(TreeView_GetImageList(tree, TVSIL_NORMAL)), 115);
     EXPECT_EQ(std::count(offered.begin(), offered.end(), L"Inline maths ($...$)"), 0);
     EXPECT_EQ(std::count(offered.begin(), offered.end(), L"User menu"), 0);
 
