@@ -9,6 +9,7 @@
 #include "mainwindow/command_texts.h"
 #include "mainwindow/toolbar_table.h"
 #include "mainwindow/win32/toolbar.h"
+#include "mainwindow/win32/user_commands.h"
 #include "settings/setting.h"
 
 #include <algorithm>
@@ -77,15 +78,6 @@ LRESULT CALLBACK treeProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UI
     return DefSubclassProc(w, message, wParam, lParam);
 }
 
-std::wstring storedDefinition() {
-    std::wstring fallback = lang::config(cfgid::DefaultUserMenu);
-    CSetting* s = app::settings();
-    if (!s) return fallback;
-    std::u16string buffer(user_menu::DefinitionLimit + 2, u'\0');
-    s->readString(u"Menu", u"1", wide::u(fallback.c_str()).c_str(), buffer.data(), buffer.size());
-    return wide::w(buffer.c_str());
-}
-
 } // namespace
 
 DialogMenuEdit::DialogMenuEdit(HWND parent) { result_ = create(nullptr, VEXA_LANG_DLG_MENU_EDIT, parent); }
@@ -120,7 +112,7 @@ INT_PTR DialogMenuEdit::onInitDialog() {
     column.mask = LVCF_WIDTH;
     column.cx = r.right - r.left - GetSystemMetrics(SM_CXVSCROLL);
     ListView_InsertColumn(list_, 0, &column);
-    load(storedDefinition());
+    load(user_commands::storedDefinition());
     return 1;
 }
 

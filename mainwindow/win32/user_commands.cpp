@@ -88,14 +88,6 @@ std::wstring commandText(uint32_t command) {
     return wide::w(command_texts::buttonText(command, &user_commands::text));
 }
 
-std::wstring definition() {
-    std::vector<char16_t> buffer(user_menu::DefinitionLimit + 2, u'\0');
-    CSetting* s = app::settings();
-    u16 fallback = wide::u(lang::config(cfgid::DefaultUserMenu));
-    if (!s) return wide::w(fallback);
-    s->readString(u"Menu", u"1", fallback.c_str(), buffer.data(), buffer.size());
-    return std::wstring(reinterpret_cast<const wchar_t*>(buffer.data()));
-}
 
 // An owner-drawn item that keeps its text as well, for whatever reads the
 // menu rather than drawing it (menu strings, screen readers).
@@ -135,9 +127,18 @@ constexpr int TextRight = 16; // room for the submenu arrow
 
 } // namespace
 
+std::wstring storedDefinition() {
+    std::vector<char16_t> buffer(user_menu::DefinitionLimit + 2, u'\0');
+    CSetting* s = app::settings();
+    u16 fallback = wide::u(lang::config(cfgid::DefaultUserMenu));
+    if (!s) return wide::w(fallback);
+    s->readString(u"Menu", u"1", fallback.c_str(), buffer.data(), buffer.size());
+    return std::wstring(reinterpret_cast<const wchar_t*>(buffer.data()));
+}
+
 u16 text(uint32_t id) {
     if (id == msgid::commandText(user_menu::OwnCommand)) {
-        u16 title = user_menu::menuTitle(user_menu::parse(wide::u(definition().c_str())));
+        u16 title = user_menu::menuTitle(user_menu::parse(wide::u(storedDefinition().c_str())));
         if (!title.empty()) return title;
     }
     return lang::text(id);
@@ -202,7 +203,7 @@ HMENU buildUserStringMenu(HWND owner) {
 }
 
 HMENU buildUserMenu(HWND owner, DrawnItems& records) {
-    std::vector<user_menu::Item> items = user_menu::parse(wide::u(definition().c_str()));
+    std::vector<user_menu::Item> items = user_menu::parse(wide::u(storedDefinition().c_str()));
     MenuHandle popup(CreatePopupMenu());
     if (!popup.get()) return nullptr;
     popup_menu::LanguageMenu library;

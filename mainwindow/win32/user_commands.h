@@ -17,6 +17,9 @@ HMENU buildUserStringMenu(HWND owner);
 // menu's own command (41414) is called by its menu's title when the
 // definition gives one: what button texts, tool tips and the status line use.
 std::u16string text(uint32_t id);
+// The stored user menu definition ("Menu", "1"), or the language library's
+// default when none is stored.
+std::wstring storedDefinition();
 
 // What an owner-drawn item of the user menu shows; its address is the
 // item's data. image: index in the language library's image strip.
