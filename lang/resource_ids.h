@@ -227,6 +227,13 @@
 #define VEXA_IDC_USER_STRING_DOWN 1211
 #define VEXA_IDC_USER_STRING_RENAME 1475
 #define VEXA_IDC_USER_STRING_HELP 9
+// Its tree images, 16x16 in a strip keyed like the toolbar's: 0 the root,
+// 1 a string, 2 the selected string. Any other count is refused.
+#define VEXA_LANG_USER_STRING_IMAGES 206
+#define VEXA_LANG_USER_STRING_IMAGE_ROOT 0
+#define VEXA_LANG_USER_STRING_IMAGE_STRING 1
+#define VEXA_LANG_USER_STRING_IMAGE_SELECTED 2
+#define VEXA_LANG_USER_STRING_IMAGE_COUNT 3
 
 // The page layout dialog: per parameter i (0..18) a check box
 // VEXA_IDC_LAYOUT_CHECK + 2 i and a value box VEXA_IDC_LAYOUT_VALUE + 2 i.

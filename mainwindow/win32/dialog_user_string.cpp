@@ -30,6 +30,21 @@ u16 settingsFolder() {
 
 void warn(HWND owner, uint32_t id) { lang::messageBox(owner, id, msgid::CaptionWarning, MB_OK | MB_ICONWARNING); }
 
+// The tree's images from the language library's strip; null when the
+// library or its bitmap is missing.
+HIMAGELIST loadTreeImages() {
+    HMODULE library = lang::module();
+    if (!library) return nullptr;
+    auto bitmap = static_cast<HBITMAP>(LoadImageW(library, MAKEINTRESOURCEW(VEXA_LANG_USER_STRING_IMAGES),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap) return nullptr;
+    HIMAGELIST images = ImageList_Create(VEXA_LANG_TOOLBAR_IMAGE_SIZE, VEXA_LANG_TOOLBAR_IMAGE_SIZE,
+                                         ILC_COLOR24 | ILC_MASK, VEXA_LANG_USER_STRING_IMAGE_COUNT, 0);
+    if (images) ImageList_AddMasked(images, bitmap, VEXA_LANG_TOOLBAR_KEY);
+    DeleteObject(bitmap);
+    return images;
+}
+
 LPARAM nodeData(HWND tree, HTREEITEM node) {
     TVITEMW tv{};
     tv.mask = TVIF_PARAM;
@@ -67,6 +82,15 @@ INT_PTR DialogUserString::onInitDialog() {
         close(0);
         return 1;
     }
+    // A strip of another size was drawn for other roles: its images would
+    // stand for the wrong nodes.
+    images_ = loadTreeImages();
+    if (!images_ || ImageList_GetImageCount(images_) != VEXA_LANG_USER_STRING_IMAGE_COUNT) {
+        warn(handle(), msgid::ImageStripMissing);
+        close(0);
+        return 1;
+    }
+    TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
     SendMessageW(text_, EM_LIMITTEXT, user_strings::TextLimit, 0);
     user_strings::ReadResult r = user_strings::read(settingsFolder());
     // A file this dialog did not understand stays as it is: OK would
@@ -80,8 +104,9 @@ INT_PTR DialogUserString::onInitDialog() {
     TVINSERTSTRUCTW ins{};
     ins.hParent = TVI_ROOT;
     ins.hInsertAfter = TVI_LAST;
-    ins.item.mask = TVIF_TEXT | TVIF_PARAM;
+    ins.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     ins.item.pszText = rootTitle.data();
+    ins.item.iImage = ins.item.iSelectedImage = VEXA_LANG_USER_STRING_IMAGE_ROOT;
     ins.item.lParam = -1;
     root_ = TreeView_InsertItem(tree_, &ins);
     if (!root_) {
@@ -108,6 +133,11 @@ INT_PTR DialogUserString::onInitDialog() {
 void DialogUserString::onDestroy() {
     if (subclassed_) RemoveWindowSubclass(tree_, treeProc, 1);
     if (tree_) RemovePropW(tree_, TreeProperty);
+    if (images_) {
+        if (tree_) TreeView_SetImageList(tree_, nullptr, TVSIL_NORMAL);
+        ImageList_Destroy(images_);
+        images_ = nullptr;
+    }
 }
 
 HTREEITEM DialogUserString::addNode(HTREEITEM after, const std::wstring& title, size_t slot) {
@@ -115,8 +145,10 @@ HTREEITEM DialogUserString::addNode(HTREEITEM after, const std::wstring& title, 
     TVINSERTSTRUCTW ins{};
     ins.hParent = root_;
     ins.hInsertAfter = after;
-    ins.item.mask = TVIF_TEXT | TVIF_PARAM;
+    ins.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     ins.item.pszText = t.data();
+    ins.item.iImage = VEXA_LANG_USER_STRING_IMAGE_STRING;
+    ins.item.iSelectedImage = VEXA_LANG_USER_STRING_IMAGE_SELECTED;
     ins.item.lParam = static_cast<LPARAM>(slot);
     return TreeView_InsertItem(tree_, &ins);
 }

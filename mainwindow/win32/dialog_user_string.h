@@ -7,6 +7,7 @@
 
 #include <vector>
 #include <windows.h>
+#include <commctrl.h>
 
 class DialogUserString : public DialogModal {
 public:
@@ -33,6 +34,7 @@ private:
 
     HWND tree_ = nullptr;     // not owned: controls of the dialog
     HWND text_ = nullptr;
+    HIMAGELIST images_ = nullptr;   // owned; the tree borrows it
     HTREEITEM root_ = nullptr;
     HTREEITEM shown_ = nullptr;               // whose text the box holds
     bool subclassed_ = false;

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -301,6 +302,17 @@ TEST_F(UserMenu, StringEditorWritesTheTreeOrderAndLeavesADamagedFileAlone) {
     EXPECT_FALSE(IsWindowEnabled(text)) << "the root is selected";
     HTREEITEM second = TreeView_GetNextSibling(tree, TreeView_GetChild(tree, TreeView_GetRoot(tree)));
     ASSERT_NE(second, nullptr);
+    ASSERT_NE(TreeView_GetImageList(tree, TVSIL_NORMAL), nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(TreeView_GetImageList(tree, TVSIL_NORMAL)), 3);
+    auto images = [&](HTREEITEM node) {
+        TVITEMW tv{};
+        tv.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        tv.hItem = node;
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+        return std::pair{tv.iImage, tv.iSelectedImage};
+    };
+    EXPECT_EQ(images(TreeView_GetRoot(tree)), std::pair(0, 0));   // the whole list
+    EXPECT_EQ(images(second), std::pair(1, 2));                   // a string; selected
     SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(second));
     wchar_t shown[64] = {};
     GetWindowTextW(text, shown, 64);
