@@ -4,133 +4,17 @@
 //
 //   small_dialog_open_bench [runs] [--hold SECONDS] [--minipage | --index]
 //
-// --minipage and --index time those dialogs instead. With --hold it leaves
-// the dialog open that long after the last run, at the top-left of the
-// screen, and prints its screen rectangle (for a screenshot).
-#include "base/win32/wide.h"
-#include "host/editor_thread.h"
-#include "tests/wine/plugin_test_support.h"
-
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <string>
-#include <vector>
-
-namespace {
-
-// The command, a control only that dialog has, and its name.
-struct Kind {
-    UINT command;
-    int marker;
-    const char* name;
-};
-const Kind Date{41044, 1217, "date"};
-const Kind Minipage{41075, 1225, "minipage"};
-const Kind Index{41132, 1444, "index"};
-int markerControl = Date.marker;
-
-HWND windowOf(EditorThread& e, bool (*wanted)(HWND)) {
-    struct Find {
-        bool (*wanted)(HWND);
-        HWND found = nullptr;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            auto* f = reinterpret_cast<Find*>(self);
-            if (!f->wanted(w)) return TRUE;
-            f->found = w;
-            return FALSE;
-        }
-    } find{wanted};
-    EnumThreadWindows(e.threadId(), &Find::visit, reinterpret_cast<LPARAM>(&find));
-    return find.found;
-}
-
-bool isMainWindow(HWND w) {
-    wchar_t cls[32] = {};
-    GetClassNameW(w, cls, 32);
-    return std::wstring(cls) == L"Vexa2";
-}
-
-bool isOurDialog(HWND w) { return IsWindowVisible(w) && GetDlgItem(w, markerControl) != nullptr; }
-
-// Polls for up to limitMs; the dialog runs its own loop on the editor's thread.
-HWND waitForDialog(EditorThread& e, DWORD limitMs) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (HWND d = windowOf(e, isOurDialog)) return d;
-        if (GetTickCount() - start > limitMs) return nullptr;
-        Sleep(1);
-    }
-}
-
-} // namespace
+// --minipage and --index time those dialogs instead.
+#include "bench/win32/dialog_open_bench.h"
 
 int main(int argc, char** argv) {
-    int runs = 20;
-    int hold = 0;
-    Kind kind = Date;
-    for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--hold" && i + 1 < argc) hold = std::atoi(argv[++i]);
-        else if (std::string(argv[i]) == "--minipage") kind = Minipage;
-        else if (std::string(argv[i]) == "--index") kind = Index;
-        else runs = std::max(1, std::atoi(argv[i]));
-    }
-    markerControl = kind.marker;
-    TempDir dir;
-    if (!dir.ok() || !plugin_test::install(dir, plugin_test::Language::EnglishConfigured)) {
-        std::fprintf(stderr, "build the dist target first\n");
-        return 1;
-    }
-    std::wstring ini = plugin_test::path(dir, L"Vexa2.ini");
-    WritePrivateProfileStringW(L"BasicSettings", L"Window", L"3", ini.c_str());
-    dir.write(u"main.tex", "\\documentclass{article}\r\n");
-    PluginLoader loader;
-    if (!loader.load(plugin_test::path(dir, L"vexa2.dll"))) {
-        std::fprintf(stderr, "the plug-in did not load\n");
-        return 1;
-    }
-    {
-        EditorWindowOptions o;
-        o.path = wide::w(dir.file(u"main.tex"));
-        EditorThread e(o);
-        if (!e.started()) return 1;
-        e.run([&](EditorView&) { loader.onCommand(e.editor()); });
-        HWND main = windowOf(e, isMainWindow);
-        if (!main) {
-            std::fprintf(stderr, "no main window\n");
-            return 1;
-        }
-        std::vector<double> ms;
-        for (int r = 0; r < runs; ++r) {
-            auto start = std::chrono::steady_clock::now();
-            PostMessageW(main, WM_COMMAND, MAKEWPARAM(kind.command, BN_CLICKED), 0);
-            HWND dialog = waitForDialog(e, 30000);
-            if (dialog) RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-            std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
-            if (!dialog) {
-                std::fprintf(stderr, "the %s dialog did not open\n", kind.name);
-                return 1;
-            }
-            ms.push_back(spent.count());
-            if (r + 1 == runs && hold > 0) {
-                SetWindowPos(dialog, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-                RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-                RECT rect{};
-                GetWindowRect(dialog, &rect);
-                std::printf("dialog at %ld,%ld size %ldx%ld\n", rect.left, rect.top, rect.right - rect.left,
-                            rect.bottom - rect.top);
-                std::fflush(stdout);
-                Sleep(static_cast<DWORD>(hold) * 1000);
-            }
-            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-            DWORD closing = GetTickCount();
-            while (IsWindow(dialog) && GetTickCount() - closing < 30000) Sleep(1);
-        }
-        std::sort(ms.begin(), ms.end());
-        std::printf("open the %s dialog: median %.1f ms, fastest %.1f ms, slowest %.1f ms over %d runs\n",
-                    kind.name, ms[ms.size() / 2], ms.front(), ms.back(), runs);
-        e.run([&](EditorView&) { loader.onCommand(e.editor()); });
-    }
-    loader.unload();
-    return 0;
+    // The command, a control only that dialog has, and its name.
+    dialog_bench::Dialog dialog{41044, 1217, "date"};
+    dialog_bench::Options o = dialog_bench::parse(argc, argv, [&](const std::string& arg) {
+        if (arg == "--minipage") dialog = {41075, 1225, "minipage"};
+        else if (arg == "--index") dialog = {41132, 1444, "index"};
+        else return false;
+        return true;
+    });
+    return dialog_bench::run(o, dialog, "\\documentclass{article}\r\n");
 }
