@@ -28,9 +28,25 @@ std::tm combine(int year, int month, int day, const std::tm& now) {
     return t;
 }
 
+// Only the conversions go to the runtime, one at a time: a runtime may pass
+// the whole format through the ANSI code page, which loses literal text it
+// cannot represent (a «年» under the "C" locale).
 u16 expand(u16view format, const std::tm& t) {
     if (format.empty() || !valid(format)) return {};
-    return platform::formatTime(format, t, MaxLength);
+    u16 out;
+    for (size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != u'%') {
+            out += format[i];
+        } else {
+            size_t end = i + 1;
+            if (format[end] == u'#') ++end;
+            if (format[end] == u'%') out += u'%';
+            else out += platform::formatTime(format.substr(i, end + 1 - i), t, MaxLength);
+            i = end;
+        }
+        if (out.size() > MaxLength) return {};
+    }
+    return out;
 }
 
 } // namespace date_format
