@@ -164,6 +164,14 @@ namespace msgid {
 constexpr uint32_t RestartNotice = 0x11F0003;
 } // namespace msgid
 
+// Settings sheet: shared by every page.
+namespace msgid {
+constexpr uint32_t SettingsCaption = 0x11F0001;
+constexpr uint32_t SettingsSheetFailed = 0x11F0002;
+constexpr uint32_t SettingsAskDefaults = 0x11F0004;
+constexpr uint32_t SettingsDefaultsTip = 0x11F0005;
+} // namespace msgid
+
 // Typesetting run: why a run could not start.
 namespace msgid {
 constexpr uint32_t MakeNoTeXFile = 0x1060002;
