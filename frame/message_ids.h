@@ -437,3 +437,18 @@ constexpr uint32_t ClassPreset4 = 0x20011;
 constexpr uint32_t ClassPreset5 = 0x20012;
 constexpr uint32_t ClassPreset6 = 0x20013;
 } // namespace cfgid
+
+// Shortcut settings page.
+namespace msgid {
+constexpr uint32_t ShortcutTitle = 0x1250001;
+constexpr uint32_t ShortcutUserString = 0x1250002;      // %d: the user string's number 1-50
+constexpr uint32_t ShortcutColumnCommand = 0x1250003;
+constexpr uint32_t ShortcutColumnKey = 0x1250004;
+constexpr uint32_t ShortcutDuplicateIntro = 0x1250005;  // before the two names
+constexpr uint32_t ShortcutDuplicateOutro = 0x1250006;  // after them: go on checking?
+constexpr uint32_t ShortcutNoDuplicates = 0x1250007;
+constexpr uint32_t ShortcutStatusTip = 0x1250008;
+constexpr uint32_t ShortcutListTip = 0x1250009;
+constexpr uint32_t ShortcutHotkeyTip = 0x125000A;
+constexpr uint32_t ShortcutCheckTip = 0x125000B;
+} // namespace msgid
