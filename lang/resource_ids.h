@@ -325,3 +325,13 @@
 #define VEXA_IDC_SET_COMMENT_ADD 1308
 #define VEXA_IDC_SET_COMMENT_DELETE 1309
 #define VEXA_IDC_SET_COMMENT_RENAME 1311
+// Shortcut settings page: the "Status" box turns the list, the key box, its
+// label and the check button on and off together; button 1 restores the
+// defaults, as on every settings page.
+#define VEXA_LANG_DLG_SHORTCUT_PAGE 224
+#define VEXA_IDC_SHORTCUT_LIST 1205
+#define VEXA_IDC_SHORTCUT_STATUS 1357
+#define VEXA_IDC_SHORTCUT_HOTKEY 1400
+#define VEXA_IDC_SHORTCUT_HOTKEY_LABEL 1401
+#define VEXA_IDC_SHORTCUT_CHECK 1426
+#define VEXA_IDC_SHORTCUT_DEFAULTS 1

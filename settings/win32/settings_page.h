@@ -33,6 +33,9 @@ protected:
     virtual void apply() = 0;
     // The page's other commands.
     virtual INT_PTR onPageCommand(WORD id, WORD code, HWND control);
+    // Pages with notifying controls handle them and pass the rest here
+    // (the sheet's apply notification).
+    INT_PTR onNotify(NMHDR* header) override;
 
     // A tip for a control: no-op when tips are off.
     void tip(int controlId, uint32_t messageId);
@@ -43,7 +46,6 @@ protected:
 private:
     INT_PTR onInitDialog() final;
     INT_PTR onCommand(WORD id, WORD code, HWND control) final;
-    INT_PTR onNotify(NMHDR* header) override;
 
     using PropertyDialog::fillPage;
     int templateId_;
