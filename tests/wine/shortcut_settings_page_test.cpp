@@ -153,6 +153,30 @@ TEST_F(ShortcutSettingsPage, OkStoresTheChangedRowsOnly) {
                          }));
 }
 
+TEST_F(ShortcutSettingsPage, DefaultsPutEveryKeyAndTheSwitchBack) {
+    ASSERT_TRUE(folder.dir().write(u"Vexa2.ini", "[ShortCut]\r\nStatus=0\r\n0=1617\r\n" +
+                                                     std::to_string(kUserStringMenuRow) + "=0\r\n"));
+    std::wstring asked, userMenuKey, firstRowKey;
+    bool listOffAtStart = false, listOnAfter = false;
+    SettingsSheetResult result = runSheet([&](HWND sheet, HWND page) {
+        HWND list = GetDlgItem(page, VEXA_IDC_SHORTCUT_LIST);
+        listOffAtStart = !IsWindowEnabled(list);
+        PostMessageW(page, WM_COMMAND, MAKEWPARAM(VEXA_IDC_SHORTCUT_DEFAULTS, BN_CLICKED), 0);
+        asked = answerBox(lang::message(msgid::CaptionQuestion), IDYES);
+        listOnAfter = IsWindowEnabled(list) && IsDlgButtonChecked(page, VEXA_IDC_SHORTCUT_STATUS) == BST_CHECKED;
+        userMenuKey = cellText(list, kUserStringMenuRow, 1);
+        firstRowKey = cellText(list, 0, 1);
+        PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    });
+    EXPECT_EQ(result.result, 1);
+    EXPECT_TRUE(listOffAtStart);
+    EXPECT_EQ(asked, lang::message(msgid::SettingsAskDefaults));
+    EXPECT_TRUE(listOnAfter);
+    EXPECT_EQ(userMenuKey, L"Ctrl + Shift + U");
+    EXPECT_EQ(firstRowKey, L"");
+    EXPECT_EQ(section(), (std::set<std::wstring>{L"Status=1"}));
+}
+
 TEST_F(ShortcutSettingsPage, CheckAsksAboutASharedKeyAndCancelStoresNothing) {
     std::wstring asked, clear;
     SettingsSheetResult result = runSheet([&](HWND sheet, HWND page) {
