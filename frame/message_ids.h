@@ -452,3 +452,41 @@ constexpr uint32_t ShortcutListTip = 0x1250009;
 constexpr uint32_t ShortcutHotkeyTip = 0x125000A;
 constexpr uint32_t ShortcutCheckTip = 0x125000B;
 } // namespace msgid
+// Support settings page.
+namespace msgid {
+constexpr uint32_t SupportPageTitle = 0x1220001;
+// "This key is already used for ...", one per key, in the keys' bit order.
+constexpr uint32_t SupportKeyUsedByInsert = 0x1220002;
+constexpr uint32_t SupportKeyUsedByComplement = 0x1220003;
+constexpr uint32_t SupportKeyUsedByComplementInsert = 0x1220004;
+constexpr uint32_t SupportKeyUsedByInsertCandidate = 0x1220005;
+constexpr uint32_t SupportKeyUsedByPreviousCandidate = 0x1220006;
+constexpr uint32_t SupportKeyUsedByRSearch = 0x1220007;
+constexpr uint32_t SupportKeyUsedByHistory = 0x1220008;
+constexpr uint32_t SupportKeyUsedByEasySupport = 0x1220009;
+constexpr uint32_t SupportKeyUsedByItemBibitem = 0x122000A;
+constexpr uint32_t SupportAskClearHistory = 0x122000B;
+constexpr uint32_t SupportTipBackslashKeys = 0x122000C;
+constexpr uint32_t SupportTipComplementKey = 0x122000D;
+constexpr uint32_t SupportTipPreviousCandidateKey = 0x122000E;
+constexpr uint32_t SupportTipInsertKey = 0x122000F;
+constexpr uint32_t SupportTipComplementInsertKey = 0x1220010;
+constexpr uint32_t SupportTipInsertCandidateKey = 0x1220011;
+constexpr uint32_t SupportTipEasySupportKey = 0x1220012;
+constexpr uint32_t SupportTipItemBibitemKey = 0x1220013;
+constexpr uint32_t SupportTipRSearchKey = 0x1220014;
+constexpr uint32_t SupportTipHistoryKey = 0x1220015;
+constexpr uint32_t SupportTipSupport = 0x1220016;
+constexpr uint32_t SupportTipInsertAfterComplete = 0x1220017;
+constexpr uint32_t SupportTipShowHistory = 0x1220018;
+constexpr uint32_t SupportTipAfterHistory = 0x1220019;
+constexpr uint32_t SupportTipHistoryList = 0x122001A;
+constexpr uint32_t SupportTipHistoryWords = 0x122001B;
+constexpr uint32_t SupportTipEasySupport = 0x122001C;
+constexpr uint32_t SupportTipClearHistory = 0x122001D;
+} // namespace msgid
+namespace cfgid {
+// Help topics of the support settings page: the support window, easy support.
+constexpr uint32_t HelpSupportWindow = 0x3000F;
+constexpr uint32_t HelpEasySupport = 0x30010;
+} // namespace cfgid

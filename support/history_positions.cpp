@@ -1,8 +1,10 @@
 #include "support/history_positions.h"
 
+#include "base/platform.h"
 #include "base/str.h"
 #include "settings/setting.h"
 #include "settings/setting_keys.h"
+#include "support/history_file.h"
 
 #include <array>
 
@@ -76,6 +78,24 @@ void translateSettings(CSetting& settings, std::span<const CommandEntry> command
     for (int32_t& v : words) v = map(v);
     writeWords(settings, words);
     settings.endBatch();
+}
+
+bool clearHistory(CSetting& settings, std::span<const char16_t* const> names) {
+    bool ok = true;
+    settings.beginBatch();
+    for (const char16_t* name : names) settings.deleteKey(keys::Section, name);
+    ok = settings.endBatch();
+    const char16_t* folder = settings.settingsFolder();
+    if (!folder) return false;
+    u16 path = u16(folder) + u"\\" + history_file::FileName;
+    if (platform::fileExists(path)) platform::deleteFile(path);
+    return ok && !platform::fileExists(path);
+}
+
+std::span<const char16_t* const> settingsPageHistoryKeys() {
+    static constexpr const char16_t* Keys[] = {keys::SupportHistory, keys::SupportLastString, keys::SupportHistoryList,
+                                               keys::SupportHistoryWords};
+    return Keys;
 }
 
 } // namespace history_positions

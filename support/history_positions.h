@@ -35,4 +35,14 @@ int32_t translate(int32_t v, std::span<const CommandEntry> commands);
 // in one settings batch.
 void translateSettings(CSetting& settings, std::span<const CommandEntry> commands);
 
+// Forgets the history: removes the named keys of section "Settings" and
+// deletes the history file "Vexa2.hst" beside the settings, so that the
+// support window starts again with every count at 0. False when the
+// settings could not be written or the file is still there afterwards.
+bool clearHistory(CSetting& settings, std::span<const char16_t* const> keys);
+
+// What the support settings page's clear button forgets: the three
+// position settings and the last text of the input box.
+std::span<const char16_t* const> settingsPageHistoryKeys();
+
 } // namespace history_positions

@@ -45,3 +45,24 @@ TEST(HistoryPositions, SettingsAreTranslatedAndEmptySlotsKept) {
     EXPECT_EQ(history_positions::parse(words, 60).size(), 60u);
     EXPECT_EQ(history_positions::parse(words, 60)[51], -1);
 }
+
+TEST(HistoryPositions, ClearingForgetsTheNamedKeysAndTheFile) {
+    TempDir dir;
+    CSetting settings(dir.path());
+    for (const char16_t* key : {keys::SupportHistory, keys::SupportLastString, keys::SupportHistoryList,
+                                keys::SupportHistoryWords, keys::SupportHistoryStatus})
+        settings.writeString(keys::Section, key, u"1");
+    ASSERT_TRUE(dir.write(u"Vexa2.hst", std::string(16, '\1')));
+
+    EXPECT_TRUE(history_positions::clearHistory(settings, history_positions::settingsPageHistoryKeys()));
+    EXPECT_FALSE(dir.exists(u"Vexa2.hst"));
+    const std::string ini = dir.read(u"Vexa2.ini");
+    EXPECT_EQ(ini.find("SupportHistory="), std::string::npos);
+    EXPECT_EQ(ini.find("SupportLastString"), std::string::npos);
+    EXPECT_EQ(ini.find("SupportHistoryList"), std::string::npos);
+    EXPECT_EQ(ini.find("SupportHistoryWords"), std::string::npos);
+    EXPECT_NE(ini.find("SupportHistoryStatus=1"), std::string::npos);   // not part of the history
+
+    // Nothing left to clear is no failure.
+    EXPECT_TRUE(history_positions::clearHistory(settings, history_positions::settingsPageHistoryKeys()));
+}
