@@ -1,6 +1,9 @@
 #include "support/dictionary_edit.h"
 
+#include "base/platform.h"
 #include "frame/message_ids.h"
+#include "settings/setting.h"
+#include "settings/setting_keys.h"
 #include "support/dictionary_records.h"
 #include "support/easy_support_dictionary.h"
 #include "support/environment_dictionary.h"
@@ -98,6 +101,13 @@ bool isDuplicate(const Dictionaries& d, Tab tab, const Fields& fields, int editi
     return last - first + 1 > (editing >= first && editing <= last ? 1 : 0);
 }
 
+int positionOf(const Dictionaries& d, Tab tab, const Fields& fields) {
+    const u16 key = keyOf(tab, fields);
+    for (int i = 0, n = count(d, tab); i < n; ++i)
+        if (keyAt(d, tab, i) == key) return i;
+    return -1;
+}
+
 bool put(Dictionaries& d, Tab tab, int position, const Fields& f) {
     switch (tab) {
     case Commands: {
@@ -141,6 +151,13 @@ u16 deleteQuestion(u16view intro, u16view prefix, const std::vector<u16>& titles
         text += row[c];
     }
     return text;
+}
+
+void clearHistory(CSetting& settings, u16view historyPath) {
+    namespace keys = ini_keys::settings;
+    for (const char16_t* key : {keys::SupportHistory, keys::SupportHistoryList, keys::SupportHistoryWords})
+        settings.deleteKey(keys::Section, key);
+    platform::deleteFile(historyPath);
 }
 
 } // namespace dict_edit

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+class CSetting;
 class CTeXDictionary;
 class CTeXEDictionary;
 class CEditorSupportDic;
@@ -48,6 +49,9 @@ Fields row(const Dictionaries& d, Tab tab, int i);
 // duplicate.
 bool isDuplicate(const Dictionaries& d, Tab tab, const Fields& fields, int editing);
 
+// The first position whose key is the one fields give; -1 when none.
+int positionOf(const Dictionaries& d, Tab tab, const Fields& fields);
+
 // Stores the entry built from fields at position (-1 appends; a new command
 // gets loadIndex -1, an edited one keeps its own). False when the
 // dictionary refuses it.
@@ -60,5 +64,10 @@ void sortAll(Dictionaries& d);
 // line with prefix and the column's title and a tab-indented line with the
 // row's text. Titles are given in column order.
 u16 deleteQuestion(u16view intro, u16view prefix, const std::vector<u16>& titles, const Fields& row);
+
+// Forgets which commands were chosen: the three history settings go and so
+// does the history file, so that the support window starts with every count
+// at 0.
+void clearHistory(CSetting& settings, u16view historyPath);
 
 } // namespace dict_edit
