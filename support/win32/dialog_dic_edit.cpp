@@ -68,6 +68,13 @@ HIMAGELIST loadImages() {
     return images;
 }
 
+// The list lives inside the tab control, so its notices (the texts a row
+// needs) reach the tab control; they are handed on to the dialog.
+LRESULT CALLBACK tabsProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR dialog) {
+    if (message == WM_NOTIFY) return SendMessageW(reinterpret_cast<HWND>(dialog), WM_NOTIFY, wParam, lParam);
+    return DefSubclassProc(w, message, wParam, lParam);
+}
+
 void addStyle(HWND w, LONG_PTR style) { SetWindowLongPtrW(w, GWL_STYLE, GetWindowLongPtrW(w, GWL_STYLE) | style); }
 
 } // namespace
@@ -102,6 +109,12 @@ INT_PTR DialogDicEdit::onInitDialog() {
     addStyle(handle(), WS_CLIPCHILDREN);
     addStyle(tabs_, WS_CLIPCHILDREN);
     addStyle(list_, WS_CLIPCHILDREN);
+    subclassed_ = SetWindowSubclass(tabs_, tabsProc, 1, reinterpret_cast<DWORD_PTR>(handle())) != 0;
+    if (!subclassed_) {
+        lang::messageBox(handle(), msgid::SubclassFailed, msgid::CaptionWarning, MB_OK | MB_ICONWARNING);
+        close(0);
+        return 1;
+    }
     if (!SetParent(list_, tabs_)) {
         close(0);
         return 1;
@@ -127,6 +140,8 @@ INT_PTR DialogDicEdit::onInitDialog() {
 }
 
 void DialogDicEdit::onDestroy() {
+    if (subclassed_) RemoveWindowSubclass(tabs_, tabsProc, 1);
+    subclassed_ = false;
     if (toolbar_) SendMessageW(toolbar_, TB_SETIMAGELIST, 0, 0);
     if (images_) ImageList_Destroy(images_);
     images_ = nullptr;
@@ -215,17 +230,11 @@ void DialogDicEdit::fill() {
         column.iSubItem = c;
         ListView_InsertColumn(list_, c, &column);
     }
-    const int n = dict_edit::count(*dictionaries_, t);
-    ListView_SetItemCount(list_, n);
-    for (int i = 0; i < n; ++i) {
-        Fields f = dict_edit::row(*dictionaries_, t, i);
-        LVITEMW lv{};
-        lv.mask = LVIF_TEXT;
-        lv.iItem = i;
-        lv.pszText = const_cast<wchar_t*>(wide::w(f[0]));
-        int at = ListView_InsertItem(list_, &lv);
-        for (int c = 1; c < columns; ++c) ListView_SetItemText(list_, at, c, const_cast<wchar_t*>(wide::w(f[c])));
-    }
+    // The list asks for the texts of the rows it shows.
+    rows_.clear();
+    for (int i = 0, n = dict_edit::count(*dictionaries_, t); i < n; ++i)
+        rows_.push_back(dict_edit::row(*dictionaries_, t, i));
+    ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
 }
@@ -256,6 +265,15 @@ INT_PTR DialogDicEdit::onCommand(WORD id, WORD, HWND) {
 INT_PTR DialogDicEdit::onNotify(NMHDR* header) {
     if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) {
         fill();
+        return 1;
+    }
+    if (header->hwndFrom == list_ && header->code == LVN_GETDISPINFOW) {
+        LVITEMW& lv = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+        if ((lv.mask & LVIF_TEXT) && lv.pszText && lv.cchTextMax > 0) {
+            const bool known = lv.iItem >= 0 && static_cast<size_t>(lv.iItem) < rows_.size() && lv.iSubItem >= 0 &&
+                               lv.iSubItem < dict_edit::MaxColumns;
+            lstrcpynW(lv.pszText, known ? wide::w(rows_[lv.iItem][lv.iSubItem]) : L"", lv.cchTextMax);
+        }
         return 1;
     }
     if (header->code == TTN_GETDISPINFOW) {
@@ -304,8 +322,9 @@ void DialogDicEdit::remove() {
                                              dict_edit::row(*dictionaries_, t, row));
     if (!lang::ask(handle(), wide::w(question))) return;
     if (!dict_edit::remove(*dictionaries_, t, row)) return;
-    ListView_DeleteItem(list_, row);
     changed_ = true;
+    fill();
+    select(row < static_cast<int>(rows_.size()) ? row : row - 1);
 }
 
 void DialogDicEdit::sort() {

@@ -8,6 +8,7 @@
 #include "support/dictionary_store.h"
 
 #include <memory>
+#include <vector>
 #include <windows.h>
 
 class CSetting;
@@ -97,6 +98,8 @@ private:
     HWND tabs_ = nullptr;                             // not owned: controls of the dialog
     HWND list_ = nullptr;
     HWND toolbar_ = nullptr;                          // destroyed with the dialog
+    bool subclassed_ = false;                         // the tab control hands on the list's notices
+    std::vector<dict_edit::Fields> rows_;             // the current tab's rows, which the list shows
     HIMAGELIST images_ = nullptr;                     // owned: the toolbar's images
     bool readOnly_ = false;
     bool changed_ = false;
