@@ -1,6 +1,8 @@
 #include "support/dictionary_edit.h"
 
 #include "dictionary_test_util.h"
+#include "settings/setting.h"
+#include "settings/setting_keys.h"
 #include "support/easy_support_dictionary.h"
 #include "support/environment_dictionary.h"
 #include "support/paper_size_data.h"
@@ -173,4 +175,25 @@ TEST(DictionaryEdit, TabsColumnsAndTheDeleteQuestion) {
     }
     EXPECT_EQ(deleteQuestion(u"Delete?", u"- ", {u"Command", u"Arguments"}, {u"\\frac", u"{}{}", u""}),
               u"Delete?\r\n\r\n- Command\r\n\t\\frac\r\n- Arguments\r\n\t{}{}");
+}
+
+TEST(DictionaryEdit, ClearingTheHistoryForgetsCountsAndRememberedCommands) {
+    namespace keys = ini_keys::settings;
+    TempDir dir;
+    CSetting settings(dir.path());
+    settings.writeInt(keys::Section, keys::SupportHistory, 3);
+    settings.writeString(keys::Section, keys::SupportHistoryList, u"1\t2");
+    settings.writeString(keys::Section, keys::SupportHistoryWords, u"-1\t4");
+    settings.writeInt(keys::Section, keys::SupportLastString, 7);   // not history: stays
+    ASSERT_TRUE(dir.write(u"Vexa2.hst", std::string(16, '\1')));
+    clearHistory(settings, dir.file(u"Vexa2.hst"));
+    EXPECT_EQ(settings.readInt(keys::Section, keys::SupportHistory, -99), -99);
+    char16_t buf[64];
+    settings.readString(keys::Section, keys::SupportHistoryList, u"gone", buf, 64);
+    EXPECT_EQ(u16(buf), u"gone");
+    settings.readString(keys::Section, keys::SupportHistoryWords, u"gone", buf, 64);
+    EXPECT_EQ(u16(buf), u"gone");
+    EXPECT_EQ(settings.readInt(keys::Section, keys::SupportLastString, 0), 7);
+    EXPECT_FALSE(platform::fileExists(dir.file(u"Vexa2.hst")));
+    clearHistory(settings, dir.file(u"Vexa2.hst"));   // nothing left to clear: no harm
 }
