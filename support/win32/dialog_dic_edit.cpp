@@ -10,6 +10,7 @@
 #include "support/paper_size_data.h"
 #include "support/tex_dictionary.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <cwchar>
 #include <string>
@@ -274,6 +275,23 @@ INT_PTR DialogDicEdit::onNotify(NMHDR* header) {
                                lv.iSubItem < dict_edit::MaxColumns;
             lstrcpynW(lv.pszText, known ? wide::w(rows_[lv.iItem][lv.iSubItem]) : L"", lv.cchTextMax);
         }
+        return 1;
+    }
+    if (header->hwndFrom == list_ && header->code == LVN_ODFINDITEMW) {
+        // Typing in the list goes to the first row from the current one on
+        // whose first column begins with what was typed.
+        auto* find = reinterpret_cast<NMLVFINDITEMW*>(header);
+        LRESULT found = -1;
+        if ((find->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && find->lvfi.psz) {
+            const size_t typed = wcslen(find->lvfi.psz);
+            const int n = static_cast<int>(rows_.size());
+            for (int k = 0; k < n && found < 0; ++k) {
+                const int i = (std::max(find->iStart, 0) + k) % n;
+                const u16& text = rows_[i][0];
+                if (text.size() >= typed && _wcsnicmp(wide::w(text), find->lvfi.psz, typed) == 0) found = i;
+            }
+        }
+        SetWindowLongPtrW(handle(), DWLP_MSGRESULT, found);
         return 1;
     }
     if (header->code == TTN_GETDISPINFOW) {

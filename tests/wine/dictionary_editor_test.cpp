@@ -235,6 +235,7 @@ TEST_F(DictionaryEditor, ALockedSourceOpensTheEditorReadOnly) {
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     std::vector<int> on;
     std::vector<std::wstring> tips, expectedTips;
+    std::wstring foundRow;
     bool helpOn = false, historyOn = false;
     int rows = 0;
     bool changed = runEditor(
@@ -245,6 +246,13 @@ TEST_F(DictionaryEditor, ALockedSourceOpensTheEditorReadOnly) {
             helpOn = enabled(d, VEXA_IDC_DIC_EDIT_HELP);
             historyOn = enabled(d, VEXA_IDC_DIC_EDIT_CLEAR_HISTORY);
             rows = support_input::rowCount(listOf(d));
+            // Typing in the list finds a row by the beginning of its first column.
+            LVFINDINFOW typed{};
+            typed.flags = LVFI_STRING | LVFI_PARTIAL;
+            typed.psz = L"\\SECT";
+            int at = static_cast<int>(SendMessageW(listOf(d), LVM_FINDITEMW, static_cast<WPARAM>(-1),
+                                                   reinterpret_cast<LPARAM>(&typed)));
+            foundRow = at >= 0 ? support_input::rowText(listOf(d), at, 0) : L"<none>";
             for (auto [id, text] : {std::pair{VEXA_IDC_DIC_EDIT_ADD, msgid::DicEditTipAdd},
                                     std::pair{VEXA_IDC_DIC_EDIT_IMPORT, msgid::DicEditTipImport},
                                     std::pair{VEXA_IDC_DIC_EDIT_CLOSE, msgid::DicEditTipClose}}) {
@@ -266,6 +274,7 @@ TEST_F(DictionaryEditor, ALockedSourceOpensTheEditorReadOnly) {
     EXPECT_TRUE(historyOn);
     EXPECT_GT(rows, 100);   // it still shows
     EXPECT_EQ(tips, expectedTips);
+    EXPECT_EQ(foundRow.substr(0, 5), L"\\sect");
     EXPECT_FALSE(changed);
     EXPECT_TRUE(source(u"Vexa2Command.txt.old").empty());
 }
