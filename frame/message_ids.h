@@ -489,4 +489,39 @@ namespace cfgid {
 // Help topics of the support settings page: the support window, easy support.
 constexpr uint32_t HelpSupportWindow = 0x3000F;
 constexpr uint32_t HelpEasySupport = 0x30010;
+namespace msgid {
+// The dictionary editor, its item dialogs and the import dialogs' titles.
+constexpr uint32_t DicEditReadOnlyTitle = 0x10D0001;
+constexpr uint32_t DicEditTabCommands = 0x10D0002;
+constexpr uint32_t DicEditColumnName = 0x10D0003;
+constexpr uint32_t DicEditColumnArguments = 0x10D0004;
+constexpr uint32_t DicEditColumnDescription = 0x10D0005;   // commands and environments
+constexpr uint32_t DicImportTitleCommands = 0x10D0006;
+constexpr uint32_t DicEditColumnEasyText = 0x10D0007;
+constexpr uint32_t DicEditTabEnvironments = 0x10D0008;
+constexpr uint32_t DicEditColumnEnvironment = 0x10D0009;
+constexpr uint32_t DicEditColumnEnvironmentArguments = 0x10D000A;
+constexpr uint32_t DicImportTitleEnvironments = 0x10D000B;
+constexpr uint32_t DicEditTabEasySupport = 0x10D000C;
+constexpr uint32_t DicEditColumnEasyKey = 0x10D000D;
+constexpr uint32_t DicImportTitleEasySupport = 0x10D000E;
+constexpr uint32_t DicEditTabPaperSizes = 0x10D000F;
+constexpr uint32_t DicEditColumnPaperKey = 0x10D0010;
+constexpr uint32_t DicImportTitlePaperSizes = 0x10D0011;
+constexpr uint32_t DicEditColumnPaperValue = 0x10D0012;
+constexpr uint32_t DicEditTipClose = 0x10D0013;
+constexpr uint32_t DicEditTipAdd = 0x10D0014;
+constexpr uint32_t DicEditTipEdit = 0x10D0015;
+constexpr uint32_t DicEditTipDelete = 0x10D0016;
+constexpr uint32_t DicEditTipSort = 0x10D0017;
+constexpr uint32_t DicEditTipImport = 0x10D0018;
+constexpr uint32_t DicEditTipClearHistory = 0x10D0019;
+constexpr uint32_t DicEditTipHelp = 0x10D001A;
+constexpr uint32_t DicEditDeleteColumnPrefix = 0x10D001B;
+constexpr uint32_t DicEditDuplicate = 0x10D001C;
+constexpr uint32_t DicEditAskClearHistory = 0x10D001D;
+constexpr uint32_t DicEditAskDelete = 0x10D001E;
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t HelpDictionaryEditor = 0x30008;
 } // namespace cfgid

@@ -18,6 +18,12 @@ bool CEditorSupportDic::isValid(const EasySupportEntry& entry) {
     return entry.key[0] == u':' && entry.key[1] != 0 && entry.text[0] != 0;
 }
 
+void CEditorSupportDic::sortEntries() {
+    std::stable_sort(entries_.begin(), entries_.end(), [](const EasySupportEntry& a, const EasySupportEntry& b) {
+        return dict_order::before(record::field(a.key), record::field(b.key));
+    });
+}
+
 bool CEditorSupportDic::get(int i, EasySupportEntry& out) const {
     if (i < 0 || i >= count()) return false;
     out = entries_[i];
@@ -28,9 +34,7 @@ bool CEditorSupportDic::put(int i, const EasySupportEntry& entry) {
     if (!isValid(entry) || i >= count()) return false;
     if (i < 0) entries_.push_back(entry);
     else entries_[i] = entry;
-    std::stable_sort(entries_.begin(), entries_.end(), [](const EasySupportEntry& a, const EasySupportEntry& b) {
-        return dict_order::before(record::field(a.key), record::field(b.key));
-    });
+    sortEntries();
     modified_ = true;
     return true;
 }
@@ -40,6 +44,11 @@ bool CEditorSupportDic::remove(int i) {
     entries_.erase(entries_.begin() + i);
     modified_ = true;
     return true;
+}
+
+void CEditorSupportDic::sort() {
+    sortEntries();
+    modified_ = true;
 }
 
 int CEditorSupportDic::find(u16view key) const {

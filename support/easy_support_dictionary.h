@@ -24,6 +24,9 @@ public:
     // Refuses invalid entries; i < 0 appends; then sorts by key.
     bool put(int i, const EasySupportEntry& entry);
     bool remove(int i);
+    // Sorts again and marks the dictionary changed, so that it is written
+    // back.
+    void sort();
     bool modified() const { return modified_; }
 
     // The entry whose key equals key (cut to 63 characters) in dictionary
@@ -31,6 +34,8 @@ public:
     int find(u16view key) const;
 
 private:
+    void sortEntries();
+
     DictionaryStore* store_;                  // not owned; may be null
     std::vector<EasySupportEntry> entries_;   // dictionary order of key
     bool modified_ = false;

@@ -45,6 +45,11 @@ bool CTeXEDictionary::remove(int i) {
     return true;
 }
 
+void CTeXEDictionary::sort() {
+    sortEntries();
+    modified_ = true;
+}
+
 int CTeXEDictionary::find(u16view key) const {
     if (key.empty()) return -1;
     return dict_search::atOrBefore(count(), [&](int i) { return dict_order::compare(key, entries_[i].name); });

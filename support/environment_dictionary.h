@@ -22,6 +22,9 @@ public:
     // entry.name must begin with a backslash; i < 0 appends.
     bool put(int i, const EnvironmentEntry& entry);
     bool remove(int i);
+    // Sorts again and marks the dictionary changed, so that it is written
+    // back.
+    void sort();
     bool modified() const { return modified_; }
 
     // The last entry whose name does not sort after key (0 when every name

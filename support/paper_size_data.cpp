@@ -4,8 +4,46 @@
 #include "support/dictionary_search.h"
 #include "support/dictionary_store.h"
 
+#include <algorithm>
+
 CPaperSizeData::CPaperSizeData(const DictionaryStore* store) {
     if (store) store->loadPaperSizes(entries_);
+}
+
+CPaperSizeData::CPaperSizeData(DictionaryStore& store) : writeBack_(&store) { store.loadPaperSizes(entries_); }
+
+CPaperSizeData::~CPaperSizeData() {
+    if (modified_ && writeBack_) {
+        sortEntries();
+        writeBack_->savePaperSizes(entries_);
+    }
+}
+
+void CPaperSizeData::sortEntries() {
+    std::stable_sort(entries_.begin(), entries_.end(), [](const PaperSizeEntry& a, const PaperSizeEntry& b) {
+        return dict_order::before(record::field(a.key), record::field(b.key));
+    });
+}
+
+bool CPaperSizeData::put(int i, const PaperSizeEntry& entry) {
+    if (entry.key[0] == 0 || i >= count()) return false;
+    if (i < 0) entries_.push_back(entry);
+    else entries_[i] = entry;
+    sortEntries();
+    modified_ = true;
+    return true;
+}
+
+bool CPaperSizeData::remove(int i) {
+    if (i < 0 || i >= count()) return false;
+    entries_.erase(entries_.begin() + i);
+    modified_ = true;
+    return true;
+}
+
+void CPaperSizeData::sort() {
+    sortEntries();
+    modified_ = true;
 }
 
 int CPaperSizeData::FindKey(u16view key) const {

@@ -10,8 +10,15 @@ class DictionaryStore;
 
 class CPaperSizeData {
 public:
-    // store may be null (an empty list); not owned.
+    // store may be null (an empty list); not owned. A list built this way
+    // only looks up.
     explicit CPaperSizeData(const DictionaryStore* store);
+    // The dictionary editor's list: it writes its source back through store
+    // (not owned) when it is destroyed after a change.
+    explicit CPaperSizeData(DictionaryStore& store);
+    ~CPaperSizeData();
+    CPaperSizeData(const CPaperSizeData&) = delete;
+    CPaperSizeData& operator=(const CPaperSizeData&) = delete;
 
     int count() const { return static_cast<int>(entries_.size()); }
     // The record whose key equals key (cut to 63 characters); -1 for an
@@ -22,6 +29,18 @@ public:
     // The value for a key, empty when there is none.
     u16 valueOf(u16view key) const;
 
+    // The key must not be empty (no lookup could find it); i < 0 appends,
+    // i >= count gives false. The list is sorted again.
+    bool put(int i, const PaperSizeEntry& entry);
+    bool remove(int i);
+    // Sorts again and marks the list changed, so that it is written back.
+    void sort();
+    bool modified() const { return modified_; }
+
 private:
+    void sortEntries();
+
     std::vector<PaperSizeEntry> entries_;   // dictionary order of key
+    DictionaryStore* writeBack_ = nullptr;  // not owned; null for a lookup-only list
+    bool modified_ = false;
 };

@@ -72,6 +72,11 @@ bool CTeXDictionary::remove(int i) {
     return true;
 }
 
+void CTeXDictionary::sort() {
+    sortCommands();
+    modified_ = true;
+}
+
 int CTeXDictionary::find(u16view key) const {
     if (key.empty()) return -1;
     return dict_search::firstNotBefore(count(), [&](int i) { return dict_order::compare(key, commands_[i].text); });

@@ -38,6 +38,9 @@ public:
     // appends. The commands are sorted again.
     bool put(int i, const CommandEntry& entry);
     bool remove(int i);
+    // Sorts again and marks the dictionary changed, so that it is written
+    // back (the dictionary editor's "sort" command).
+    void sort();
     bool modified() const { return modified_; }
 
     // The first command whose text does not sort before key; -1 for an

@@ -51,6 +51,8 @@
 #include "palette/win32/palette_windows.h"
 #include "settings/setting_keys.h"
 #include "support/dictionary_store.h"
+#include "support/win32/dialog_dic_edit.h"
+#include "support/win32/dictionary_paths.h"
 #include "support/win32/dialog_easy_support.h"
 #include "support/win32/easy_support_action.h"
 #include "support/win32/dialog_support.h"
@@ -450,18 +452,9 @@ void MainWindow::uncount() {
 // The cache and the history live in the settings folder: without one the
 // dictionaries have nowhere to keep what the support windows learn.
 bool MainWindow::createDictionaries() {
-    CSetting* settings = app::settings();
-    const char16_t* settingsFolder = settings ? settings->settingsFolder() : nullptr;
-    if (!settingsFolder || !*settingsFolder) return false;
-    auto file = [](uint32_t id) { return wide::u(lang::config(id)); };
     try {
         DictionaryPaths paths;
-        paths.sourceFolder = wide::u(lang::languageFolder(plugin_).c_str());
-        paths.commandFile = file(cfgid::CommandDictionary);
-        paths.environmentFile = file(cfgid::EnvironmentDictionary);
-        paths.easySupportFile = file(cfgid::EasySupportDictionary);
-        paths.paperSizeFile = file(cfgid::PaperSizeDictionary);
-        paths.settingsFolder = settingsFolder;
+        if (!dictionary_paths::forPlugin(plugin_, paths)) return false;
         dictionaries_ = std::make_unique<DictionaryStore>(std::move(paths));
     } catch (const std::bad_alloc&) {
         dictionaries_.reset();
@@ -728,7 +721,24 @@ void MainWindow::onSysCommand(WPARAM wParam, LPARAM lParam) {
             if (CSetting* s = app::settings()) s->deleteFile();
         }
         return;
-    default: break;  // settings sheet, dictionary editor, version and help come with their windows
+    case system_menu::DictionaryEditor: {
+        idle_ = false;
+        DictionaryPaths paths;
+        const bool changed = dictionary_paths::forPlugin(plugin_, paths) &&
+                             DialogDicEdit(dialogOwner(), std::move(paths), app::settings()).changed();
+        idle_ = true;
+        if (!changed) return;
+        // The next main window (of any editor) loads the new dictionaries
+        // from the cache; this one keeps its own until it is reopened.
+        if (dictionaries_) dictionaries_->rebuild();
+        if (lang::ask(editor_, msgid::AskRestartForDictionaries)) {
+            HWND owner = editor_;
+            destroy();
+            restartNotice(owner, true);
+        }
+        return;
+    }
+    default: break;  // settings sheet, version and help come with their windows
     }
     if (handle()) Window::onSysCommand(wParam, lParam);
 }
