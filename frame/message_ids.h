@@ -429,3 +429,30 @@ constexpr uint32_t ClassPreset4 = 0x20011;
 constexpr uint32_t ClassPreset5 = 0x20012;
 constexpr uint32_t ClassPreset6 = 0x20013;
 } // namespace cfgid
+
+// Dictionary import: the open-file dialog per dictionary kind, the list's
+// column titles (shared with the dictionary editor's list) and the refusals
+// of a file that cannot be imported.
+namespace msgid {
+constexpr uint32_t FilterCommandSources = 0x1020001;       // pairs of label|pattern|, as FilterTexFiles
+constexpr uint32_t FilterEnvironmentSources = 0x1020002;
+constexpr uint32_t FilterEasySupportSources = 0x1020003;
+constexpr uint32_t FilterPaperSizeSources = 0x1020004;
+constexpr uint32_t DicColumnCommandName = 0x10D0003;
+constexpr uint32_t DicColumnCommandArguments = 0x10D0004;
+constexpr uint32_t DicColumnCommandDescription = 0x10D0005;
+constexpr uint32_t DicImportCommandsTitle = 0x10D0006;
+constexpr uint32_t DicColumnEnvironmentName = 0x10D0007;
+constexpr uint32_t DicColumnEnvironmentArguments = 0x10D0009;
+constexpr uint32_t DicColumnEnvironmentDescription = 0x10D000A;
+constexpr uint32_t DicImportEnvironmentsTitle = 0x10D000B;
+constexpr uint32_t DicColumnEasySupportKey = 0x10D000D;
+constexpr uint32_t DicImportEasySupportTitle = 0x10D000E;
+constexpr uint32_t DicColumnEasySupportText = 0x10D0010;
+constexpr uint32_t DicImportPaperSizesTitle = 0x10D0011;
+constexpr uint32_t DicColumnPaperSizeKey = 0x10D0012;
+constexpr uint32_t DicColumnPaperSizeValue = 0x10D001F;
+constexpr uint32_t DicImportUnreadable = 0x10D0030;
+constexpr uint32_t DicImportTooLarge = 0x10D0031;
+constexpr uint32_t DicImportPathTooLong = 0x10D0032;
+} // namespace msgid

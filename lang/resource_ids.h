@@ -325,3 +325,9 @@
 #define VEXA_IDC_SET_COMMENT_ADD 1308
 #define VEXA_IDC_SET_COMMENT_DELETE 1309
 #define VEXA_IDC_SET_COMMENT_RENAME 1311
+
+// The dictionary import: one list of the file's entries with check boxes.
+#define VEXA_LANG_DLG_DIC_IMPORT 241
+#define VEXA_IDC_DIC_IMPORT_LIST 1205
+#define VEXA_IDC_DIC_IMPORT_CHECK_ALL 1390
+#define VEXA_IDC_DIC_IMPORT_UNCHECK_ALL 1392
