@@ -6,6 +6,9 @@
 #include "frame/message_ids.h"
 #include "frame/win32/language.h"
 #include "frame/win32/open_file_dialog.h"
+#include "frame/win32/plugin_app.h"
+#include "frame/win32/thread_context.h"
+#include "host/editor_thread.h"
 #include "lang/resource_ids.h"
 #include "support/easy_support_dictionary.h"
 #include "support/environment_dictionary.h"
@@ -17,6 +20,8 @@
 #include "tests/wine/inprocess_plugin.h"
 
 #include <gtest/gtest.h>
+
+#include <commdlg.h>
 
 #include <functional>
 #include <memory>
@@ -40,6 +45,19 @@ struct Seen {
     std::vector<bool> checks;
 };
 
+// The visible dialog of thread with this caption and this control, waited
+// for; null when it did not come.
+HWND waitForDialog(DWORD thread, const std::wstring& caption, int control) {
+    HWND found = nullptr;
+    host_test::waitFor([&] {
+        found = host_test::threadWindow(thread, [&](HWND w) {
+            return IsWindowVisible(w) && lang_test::windowText(w) == caption && GetDlgItem(w, control) != nullptr;
+        });
+        return found != nullptr;
+    }, 30000);
+    return found;
+}
+
 std::vector<bool> checksOf(HWND list) {
     std::vector<bool> out;
     int n = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
@@ -55,7 +73,10 @@ protected:
         sources.writeAllSources(kCommands, kEnvironments, kEasy, kPaper);
         store = std::make_unique<DictionaryStore>(sources.paths());
     }
-    void TearDown() override { setPluginInstance(nullptr); }
+    void TearDown() override {
+        app::stop();
+        setPluginInstance(nullptr);
+    }
 
     std::string source(u16view name) const { return sources.dir.read(name); }
 
@@ -67,14 +88,9 @@ protected:
         Seen seen;
         const std::wstring title = lang::message(titleId);
         const DWORD thread = GetCurrentThreadId();
-        auto windowWith = [&](int control) {
-            return host_test::threadWindow(thread, [&](HWND w) {
-                return IsWindowVisible(w) && lang_test::windowText(w) == title && GetDlgItem(w, control) != nullptr;
-            });
-        };
         std::thread user([&] {
-            HWND chooser = nullptr;
-            if (!host_test::waitFor([&] { return (chooser = windowWith(OpenDialogName)) != nullptr; }, 30000)) return;
+            HWND chooser = waitForDialog(thread, title, OpenDialogName);
+            if (!chooser) return;
             if (file.empty()) {
                 PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
                 return;
@@ -82,9 +98,8 @@ protected:
             SetDlgItemTextW(chooser, OpenDialogName, wide::w(file));
             PostMessageW(chooser, WM_COMMAND, IDOK, 0);
             if (!onList) return;
-            HWND dialog = nullptr;
-            if (!host_test::waitFor([&] { return (dialog = windowWith(VEXA_IDC_DIC_IMPORT_LIST)) != nullptr; }, 30000))
-                return;
+            HWND dialog = waitForDialog(thread, title, VEXA_IDC_DIC_IMPORT_LIST);
+            if (!dialog) return;
             HWND list = GetDlgItem(dialog, VEXA_IDC_DIC_IMPORT_LIST);
             HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
             int columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
@@ -266,6 +281,43 @@ TEST_F(DictionaryImport, OversizedFileIsRefusedWithAWarning) {
     EXPECT_EQ(warning, lang::message(msgid::DicImportTooLarge));
     EXPECT_EQ(result, 0);
     EXPECT_EQ(source(u"easy.txt"), before);
+}
+
+// Before any file was chosen, the file dialog opens in the folder of the
+// document of the editor the import was started from.
+TEST_F(DictionaryImport, FirstFileDialogOpensInTheDocumentsFolder) {
+    ASSERT_EQ(app::start(folder.plugin(), folder.dir().path()), app::StartResult::Started);
+    shared::state() = initialSharedState();
+    ASSERT_TRUE(files.makeFolder(u"doc"));
+    ASSERT_TRUE(files.write(u"doc\\main.tex", "x\r\n"));
+    EditorWindowOptions options;
+    options.path = wide::w(files.file(u"doc\\main.tex"));
+    options.show = SW_SHOWNOACTIVATE;
+    EditorThread editor(options);
+    ASSERT_TRUE(editor.started());
+    PluginThreadContext* ctx = app::context();
+    ASSERT_NE(ctx, nullptr);
+    ctx->editorWindow = editor.editor();
+    open_file::rememberChosen(u"");   // as in a process where no file was chosen yet
+
+    std::wstring shown;
+    const DWORD thread = GetCurrentThreadId();
+    std::thread user([&] {
+        HWND chooser = waitForDialog(thread, lang::message(msgid::DicImportCommandsTitle), OpenDialogName);
+        if (!chooser) return;
+        wchar_t folderPath[MAX_PATH * 2] = {};
+        SendMessageW(chooser, CDM_GETFOLDERPATH, MAX_PATH * 2, reinterpret_cast<LPARAM>(folderPath));
+        shown = folderPath;
+        PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+    });
+    int result = -1;
+    {
+        CTeXDictionary commands(store.get(), nullptr);
+        result = DialogDicImportTeX(nullptr, commands).result();
+    }
+    user.join();
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(str::equalsNoCase(wide::u(shown.c_str()), files.file(u"doc"))) << shown;
 }
 
 } // namespace
