@@ -9,6 +9,7 @@
 #include "support/tex_dictionary.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <unordered_map>
 
 namespace dict_import {
@@ -35,10 +36,10 @@ bool same(const PaperSizeEntry& a, const PaperSizeEntry& b) {
     return keyOf(a) == keyOf(b) && record::field(a.value) == record::field(b.value);
 }
 
-// Keys are compared unit for unit. Dictionary order is not used for
-// equality: it gives a few non-ASCII units the weights of '{', '}', '*' and
-// the letters, and a source need not be sorted for a binary search to
-// hold; neither may make a row replace an entry that is not its own.
+// Keys are compared unit for unit, through hash maps. Dictionary order is
+// not used for equality: it gives a few non-ASCII units the weights of '{',
+// '}', '*' and the letters; nor a binary search: a hand-edited source need
+// not be sorted. Neither may make a row replace an entry not its own.
 template <typename Entry, typename Get>
 std::vector<bool> checksOver(int count, Get get, std::span<const Entry> rows) {
     std::unordered_multimap<u16, int> byKey;
@@ -57,32 +58,42 @@ std::vector<bool> checksOver(int count, Get get, std::span<const Entry> rows) {
     return checks;
 }
 
-template <typename Entry, typename Get> int positionOfKey(int count, Get get, u16view key) {
-    for (int i = 0; i < count; ++i)
-        if (keyOf(get(i)) == key) return i;
-    return -1;
-}
-
 template <typename Entry> Entry entryAt(const auto& d, int i) {
     Entry e{};
     d.get(i, e);
     return e;
 }
 
-// put sorts after every store, so each row looks its key up afresh.
+// The checked rows go into a copy of the dictionary's entries: a row whose
+// key is already there replaces that entry (the first with it), any other
+// is appended; rows the dictionary would refuse are left out. Then the
+// dictionary takes the copy and sorts it once: a put per row would sort the
+// whole dictionary for every row (seconds for a thousand rows, hours for a
+// file of the largest size).
 template <typename Entry, typename Dict>
 int mergeInto(Dict& d, std::span<const Entry> rows, const std::vector<bool>& checked) {
-    int stored = 0;
-    auto get = [&](int i) { return entryAt<Entry>(d, i); };
-    for (size_t r = 0; r < rows.size() && r < checked.size(); ++r) {
-        if (!checked[r]) continue;
-        Entry row = rows[r];
-        int at = positionOfKey<Entry>(d.count(), get, keyOf(row));
-        if constexpr (std::is_same_v<Entry, CommandEntry>) {
-            if (at >= 0) row.loadIndex = get(at).loadIndex;
-        }
-        if (d.put(at, row)) ++stored;
+    std::vector<Entry> entries;
+    entries.reserve(static_cast<size_t>(d.count()) + rows.size());
+    std::unordered_map<u16, size_t> byKey;
+    for (int i = 0; i < d.count(); ++i) {
+        entries.push_back(entryAt<Entry>(d, i));
+        byKey.emplace(u16(keyOf(entries.back())), entries.size() - 1);
     }
+    int stored = 0;
+    for (size_t r = 0; r < rows.size() && r < checked.size(); ++r) {
+        if (!checked[r] || !Dict::isValid(rows[r])) continue;
+        auto [it, added] = byKey.emplace(u16(keyOf(rows[r])), entries.size());
+        if (added) {
+            entries.push_back(rows[r]);
+        } else {
+            Entry& old = entries[it->second];
+            Entry row = rows[r];
+            if constexpr (std::is_same_v<Entry, CommandEntry>) row.loadIndex = old.loadIndex;
+            old = row;
+        }
+        ++stored;
+    }
+    if (stored > 0) d.putAll(std::move(entries));
     return stored;
 }
 
@@ -156,20 +167,19 @@ namespace {
 // The paper size list behind the interface the other dictionaries offer.
 struct PaperList {
     std::vector<PaperSizeEntry>& list;
+    // An empty key could never be looked up.
+    static bool isValid(const PaperSizeEntry& e) { return e.key[0] != 0; }
     int count() const { return static_cast<int>(list.size()); }
     bool get(int i, PaperSizeEntry& out) const {
         if (i < 0 || i >= count()) return false;
         out = list[static_cast<size_t>(i)];
         return true;
     }
-    bool put(int i, const PaperSizeEntry& e) {
-        if (e.key[0] == 0 || i >= count()) return false;
-        if (i < 0) list.push_back(e);
-        else list[static_cast<size_t>(i)] = e;
+    void putAll(std::vector<PaperSizeEntry> entries) {
+        list = std::move(entries);
         std::stable_sort(list.begin(), list.end(), [](const PaperSizeEntry& a, const PaperSizeEntry& b) {
             return dict_order::before(record::field(a.key), record::field(b.key));
         });
-        return true;
     }
 };
 } // namespace

@@ -28,11 +28,21 @@ bool CEditorSupportDic::put(int i, const EasySupportEntry& entry) {
     if (!isValid(entry) || i >= count()) return false;
     if (i < 0) entries_.push_back(entry);
     else entries_[i] = entry;
+    sortEntries();
+    modified_ = true;
+    return true;
+}
+
+void CEditorSupportDic::putAll(std::vector<EasySupportEntry> entries) {
+    entries_ = std::move(entries);
+    sortEntries();
+    modified_ = true;
+}
+
+void CEditorSupportDic::sortEntries() {
     std::stable_sort(entries_.begin(), entries_.end(), [](const EasySupportEntry& a, const EasySupportEntry& b) {
         return dict_order::before(record::field(a.key), record::field(b.key));
     });
-    modified_ = true;
-    return true;
 }
 
 bool CEditorSupportDic::remove(int i) {

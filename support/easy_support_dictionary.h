@@ -23,6 +23,9 @@ public:
     bool get(int i, EasySupportEntry& out) const;
     // Refuses invalid entries; i < 0 appends; then sorts by key.
     bool put(int i, const EasySupportEntry& entry);
+    // Many puts at once (an import): entries replace the whole dictionary
+    // and are sorted once. The caller has checked the new ones with isValid.
+    void putAll(std::vector<EasySupportEntry> entries);
     bool remove(int i);
     bool modified() const { return modified_; }
 
@@ -31,6 +34,8 @@ public:
     int find(u16view key) const;
 
 private:
+    void sortEntries();
+
     DictionaryStore* store_;                  // not owned; may be null
     std::vector<EasySupportEntry> entries_;   // dictionary order of key
     bool modified_ = false;

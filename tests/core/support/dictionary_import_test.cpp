@@ -183,6 +183,18 @@ TEST(DictionaryImportMerge, RepeatedKeyInTheFileLastOneWins) {
     EXPECT_EQ(utf8(record::field(e.text)), "\\Delta");
 }
 
+// A hand-edited source may be out of order until the first store sorts it;
+// its entries are still found by their keys, before and after.
+TEST(DictionaryImportMerge, UnsortedSourceEntriesAreReplacedNotDoubled) {
+    Folder f;
+    f.writeAllSources("\\zeta\t\tz\n\\alpha\t\ta\n\\delta\t\td\n");
+    DictionaryStore store(f.paths());
+    CTeXDictionary commands(&store, nullptr);
+    auto rows = dict_import::commandRows(utf16le("\\zeta\t\tnew z\n\\alpha\t\tnew a\n\\beta\t\tb\n"));
+    EXPECT_EQ(dict_import::merge(commands, rows, all(3)), 3);
+    EXPECT_EQ(commandsOf(commands), "\\alpha|new a|1;\\beta|b|-1;\\delta|d|2;\\zeta|new z|0;");
+}
+
 TEST(DictionaryImportMerge, PaperSizesReplaceAppendAndStaySorted) {
     std::vector<PaperSizeEntry> list = {record::makePaperSize(u"a4paper", u"A4"),
                                         record::makePaperSize(u"b5paper", u"B5")};
