@@ -50,9 +50,10 @@ std::vector<bool> initialChecks(const CTeXEDictionary& d, std::span<const Enviro
 std::vector<bool> initialChecks(const CEditorSupportDic& d, std::span<const EasySupportEntry> rows);
 std::vector<bool> initialChecks(const CPaperSizeData& d, std::span<const PaperSizeEntry> rows);
 
-// Stores every checked row: an entry with an equal key is replaced, else
-// the row is appended through the dictionary's put (which refuses invalid
-// entries). Returns the number of rows stored. A replaced command keeps its
+// Stores every checked row that put would accept (isValid): an entry with
+// an equal key is replaced, else the row is appended; the dictionary is
+// sorted once at the end (putAll) and marked modified when a row was
+// stored. Returns the number of rows stored. A replaced command keeps its
 // loadIndex so that its use count follows it across the save.
 int merge(CTeXDictionary& d, std::span<const CommandEntry> rows, const std::vector<bool>& checked);
 int merge(CTeXEDictionary& d, std::span<const EnvironmentEntry> rows, const std::vector<bool>& checked);
