@@ -525,3 +525,14 @@ constexpr uint32_t DicEditAskDelete = 0x10D001E;
 namespace cfgid {
 constexpr uint32_t HelpDictionaryEditor = 0x30008;
 } // namespace cfgid
+// Dictionary import: the open-file dialog's filter per dictionary kind and
+// the refusals of a file that cannot be imported.
+namespace msgid {
+constexpr uint32_t FilterCommandSources = 0x1020001;       // pairs of label|pattern|, as FilterTexFiles
+constexpr uint32_t FilterEnvironmentSources = 0x1020002;
+constexpr uint32_t FilterEasySupportSources = 0x1020003;
+constexpr uint32_t FilterPaperSizeSources = 0x1020004;
+constexpr uint32_t DicImportUnreadable = 0x10D0030;
+constexpr uint32_t DicImportTooLarge = 0x10D0031;
+constexpr uint32_t DicImportPathTooLong = 0x10D0032;
+} // namespace msgid

@@ -400,3 +400,9 @@
 #define VEXA_IDC_DIC_ITEM_FIELD1 1470
 #define VEXA_IDC_DIC_ITEM_FIELD2 1471
 #define VEXA_IDC_DIC_ITEM_FIELD3 1473
+
+// The dictionary import: one list of the file's entries with check boxes.
+#define VEXA_LANG_DLG_DIC_IMPORT 241
+#define VEXA_IDC_DIC_IMPORT_LIST 1205
+#define VEXA_IDC_DIC_IMPORT_CHECK_ALL 1390
+#define VEXA_IDC_DIC_IMPORT_UNCHECK_ALL 1392

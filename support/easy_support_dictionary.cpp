@@ -39,6 +39,12 @@ bool CEditorSupportDic::put(int i, const EasySupportEntry& entry) {
     return true;
 }
 
+void CEditorSupportDic::putAll(std::vector<EasySupportEntry> entries) {
+    entries_ = std::move(entries);
+    sortEntries();
+    modified_ = true;
+}
+
 bool CEditorSupportDic::remove(int i) {
     if (i < 0 || i >= count()) return false;
     entries_.erase(entries_.begin() + i);

@@ -23,6 +23,9 @@ public:
     bool get(int i, EasySupportEntry& out) const;
     // Refuses invalid entries; i < 0 appends; then sorts by key.
     bool put(int i, const EasySupportEntry& entry);
+    // Many puts at once (an import): entries replace the whole dictionary
+    // and are sorted once. The caller has checked the new ones with isValid.
+    void putAll(std::vector<EasySupportEntry> entries);
     bool remove(int i);
     // Sorts again and marks the dictionary changed, so that it is written
     // back.

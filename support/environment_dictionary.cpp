@@ -29,8 +29,16 @@ bool CTeXEDictionary::get(int i, EnvironmentEntry& out) const {
     return true;
 }
 
+bool CTeXEDictionary::isValid(const EnvironmentEntry& entry) { return entry.name[0] == u'\\'; }
+
+void CTeXEDictionary::putAll(std::vector<EnvironmentEntry> entries) {
+    entries_ = std::move(entries);
+    sortEntries();
+    modified_ = true;
+}
+
 bool CTeXEDictionary::put(int i, const EnvironmentEntry& entry) {
-    if (entry.name[0] != u'\\' || i >= count()) return false;
+    if (!isValid(entry) || i >= count()) return false;
     if (i < 0) entries_.push_back(entry);
     else entries_[i] = entry;
     sortEntries();

@@ -21,6 +21,11 @@ public:
     bool get(int i, EnvironmentEntry& out) const;
     // entry.name must begin with a backslash; i < 0 appends.
     bool put(int i, const EnvironmentEntry& entry);
+    // What put accepts: a name beginning with a backslash.
+    static bool isValid(const EnvironmentEntry& entry);
+    // Many puts at once (an import): entries replace the whole dictionary
+    // and are sorted once. The caller has checked the new ones with isValid.
+    void putAll(std::vector<EnvironmentEntry> entries);
     bool remove(int i);
     // Sorts again and marks the dictionary changed, so that it is written
     // back.

@@ -34,6 +34,12 @@ bool CPaperSizeData::put(int i, const PaperSizeEntry& entry) {
     return true;
 }
 
+void CPaperSizeData::putAll(std::vector<PaperSizeEntry> entries) {
+    entries_ = std::move(entries);
+    sortEntries();
+    modified_ = true;
+}
+
 bool CPaperSizeData::remove(int i) {
     if (i < 0 || i >= count()) return false;
     entries_.erase(entries_.begin() + i);

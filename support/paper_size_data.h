@@ -32,6 +32,9 @@ public:
     // The key must not be empty (no lookup could find it); i < 0 appends,
     // i >= count gives false. The list is sorted again.
     bool put(int i, const PaperSizeEntry& entry);
+    // Many puts at once (an import): entries replace the whole list and are
+    // sorted once. The caller has refused empty keys.
+    void putAll(std::vector<PaperSizeEntry> entries);
     bool remove(int i);
     // Sorts again and marks the list changed, so that it is written back.
     void sort();

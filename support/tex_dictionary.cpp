@@ -56,8 +56,16 @@ void CTeXDictionary::sortCommands() {
     });
 }
 
+bool CTeXDictionary::isValid(const CommandEntry& entry) { return entry.name[0] == u'\\'; }
+
+void CTeXDictionary::putAll(std::vector<CommandEntry> entries) {
+    commands_ = std::move(entries);
+    sortCommands();
+    modified_ = true;
+}
+
 bool CTeXDictionary::put(int i, const CommandEntry& entry) {
-    if (entry.name[0] != u'\\' || i >= count()) return false;
+    if (!isValid(entry) || i >= count()) return false;
     if (i < 0) commands_.push_back(entry);
     else commands_[i] = entry;
     sortCommands();

@@ -37,6 +37,11 @@ public:
     // followed by arguments) and, for a new entry, loadIndex -1. i < 0
     // appends. The commands are sorted again.
     bool put(int i, const CommandEntry& entry);
+    // What put accepts: a name beginning with a backslash.
+    static bool isValid(const CommandEntry& entry);
+    // Many puts at once (an import): entries replace the whole dictionary
+    // and are sorted once. The caller has checked the new ones with isValid.
+    void putAll(std::vector<CommandEntry> entries);
     bool remove(int i);
     // Sorts again and marks the dictionary changed, so that it is written
     // back (the dictionary editor's "sort" command).

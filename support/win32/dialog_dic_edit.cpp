@@ -1,4 +1,5 @@
 #include "support/win32/dialog_dic_edit.h"
+#include "support/win32/dialog_dic_import.h"
 
 #include "base/win32/wide.h"
 #include "frame/message_ids.h"
@@ -353,7 +354,17 @@ void DialogDicEdit::sort() {
 }
 
 void DialogDicEdit::import() {
-    // Taken by DialogDicImportTeX / TeXE / EasySupport / PaperSize for the current tab.
+    if (readOnly_) return;
+    int imported = 0;
+    switch (tab()) {
+    case dict_edit::Commands: imported = DialogDicImportTeX(handle(), *commands_).result(); break;
+    case dict_edit::Environments: imported = DialogDicImportTeXE(handle(), *environments_).result(); break;
+    case dict_edit::EasySupport: imported = DialogDicImportEasySupport(handle(), *easySupport_).result(); break;
+    case dict_edit::PaperSizes: imported = DialogDicImportPaperSize(handle(), *paperSizes_).result(); break;
+    }
+    if (imported <= 0) return;
+    changed_ = true;
+    fill();
 }
 
 void DialogDicEdit::clearHistory() {
