@@ -108,7 +108,7 @@ std::vector<Source> readCorpus(const fs::path& folder) {
     for (const fs::path& p : paths) {
         std::string bytes;
         if (!readBytes(p, bytes) || bytes.empty()) continue;
-        out.push_back({p.filename().string(), bytes.size(), text_file::decode(bytes)});
+        out.push_back({p.filename().string(), bytes.size(), text_file::decodeSource(bytes)});
     }
     return out;
 }
@@ -192,7 +192,7 @@ int main(int argc, char** argv) {
     std::vector<Source> tex;
     Source bib;
     for (const auto& f : thesis.files) {
-        Source s{f.name, f.text.size(), text_file::decode(f.text)};
+        Source s{f.name, f.text.size(), text_file::decodeSource(f.text)};
         if (f.name == thesis.bibName) bib = std::move(s);
         else tex.push_back(std::move(s));
     }
