@@ -34,14 +34,18 @@ bool looksUtf16(std::string_view bytes) {
     return !(unitLength(bytes) < byteLength(bytes));
 }
 
+namespace {
+u16 decodeUtf16(std::string_view bytes) {
+    size_t n = unitLength(bytes);
+    u16 out(n, u'\0');
+    for (size_t i = 0; i < n; ++i)
+        out[i] = static_cast<char16_t>(byteAt(bytes, 2 * i) | (byteAt(bytes, 2 * i + 1) << 8));
+    return out;
+}
+} // namespace
+
 u16 decode(std::string_view bytes) {
-    if (looksUtf16(bytes)) {
-        size_t n = unitLength(bytes);
-        u16 out(n, u'\0');
-        for (size_t i = 0; i < n; ++i)
-            out[i] = static_cast<char16_t>(byteAt(bytes, 2 * i) | (byteAt(bytes, 2 * i + 1) << 8));
-        return out;
-    }
+    if (looksUtf16(bytes)) return decodeUtf16(bytes);
     std::string_view ansi = bytes.substr(0, byteLength(bytes));
     if (isAscii(ansi)) return u16(ansi.begin(), ansi.end());
     return platform::ansiToUtf16(ansi);
@@ -94,11 +98,13 @@ bool looksUtf8(std::string_view bytes) {
 }
 
 u16 decodeSource(std::string_view bytes) {
-    if (looksUtf16(bytes)) return decode(bytes);
+    // Each test looks at the bytes once: sources are large and read often.
+    if (looksUtf16(bytes)) return decodeUtf16(bytes);
     std::string_view text = bytes.substr(0, byteLength(bytes));
     if (text.starts_with(Utf8Bom)) return str::fromUtf8(text.substr(Utf8Bom.size()));
-    if (!isAscii(text) && looksUtf8(text)) return str::fromUtf8(text);
-    return decode(bytes);
+    if (isAscii(text)) return u16(text.begin(), text.end());
+    if (looksUtf8(text)) return str::fromUtf8(text);
+    return platform::ansiToUtf16(text);
 }
 
 bool read(u16view path, u16& text) {
