@@ -5,9 +5,12 @@
 // Targets (native): scanner >= 300 MB/s, .bib reader >= 200 MB/s, whole
 // thesis < 150 ms.
 //
-//   outline_bench [--corpus FOLDER] [--inputs FOLDER]
+//   outline_bench [--corpus FOLDER] [--inputs FOLDER] [--counts]
 // --corpus: a folder of .tex files (searched recursively), the real-world
 //   input; without it that row is not measured.
+// --counts: also print, per corpus file, "count NAME SECTIONING LABELS"
+//   (what the scanner finds in the file alone), for scripts/bench-outline.sh
+//   to compare with another parser.
 // --inputs: where the generated thesis and database are written and kept
 //   (so other parsers can read the same bytes); default a temporary folder.
 // Times are processor time of this process; MB/s is of the fastest run (the
@@ -108,7 +111,7 @@ std::vector<Source> readCorpus(const fs::path& folder) {
     for (const fs::path& p : paths) {
         std::string bytes;
         if (!readBytes(p, bytes) || bytes.empty()) continue;
-        out.push_back({p.filename().string(), bytes.size(), text_file::decode(bytes)});
+        out.push_back({p.filename().string(), bytes.size(), text_file::decodeSource(bytes)});
     }
     return out;
 }
@@ -134,6 +137,23 @@ size_t scanEach(const std::vector<Source>& sources) {
     return lists.items.size();
 }
 
+// The sectioning commands and labels found in each text on its own.
+void printCounts(const std::vector<Source>& sources) {
+    MemoryFiles none;
+    for (const Source& s : sources) {
+        outline_scan::Lists lists;
+        outline_scan::Scope scope{u"C:\\bench\\other.tex", u"C:\\bench", OutlineSettings{}, {}};
+        outline_scan::Scanner scanner(scope, none, nullptr, lists);
+        scanner.scanText(s.text, u"C:\\bench\\" + str::fromUtf8(s.name), 0);
+        size_t sectioning = 0, labels = 0;
+        for (const OutlineItem& item : lists.items) {
+            if (item.kind & outline_kind::Sectioning) ++sectioning;
+            if (item.kind & outline_kind::Labels) ++labels;
+        }
+        std::printf("count %s %zu %zu\n", s.name.c_str(), sectioning, labels);
+    }
+}
+
 void printRate(const char* input, const char* parser, size_t bytes, Timing t) {
     std::printf("rate %-8s %-10s %8.2f %10.1f %10.1f\n", input, parser, megabytes(bytes),
                 megabytes(bytes) / (t.best / 1e6), megabytes(bytes) / (t.mean / 1e6));
@@ -142,12 +162,14 @@ void printRate(const char* input, const char* parser, size_t bytes, Timing t) {
 struct Args {
     fs::path corpus;
     fs::path inputs;
+    bool counts = false;
 };
 
 bool parseArgs(int argc, char** argv, Args& a) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--corpus") == 0 && i + 1 < argc) a.corpus = argv[++i];
         else if (std::strcmp(argv[i], "--inputs") == 0 && i + 1 < argc) a.inputs = argv[++i];
+        else if (std::strcmp(argv[i], "--counts") == 0) a.counts = true;
         else return false;
     }
     return true;
@@ -170,7 +192,7 @@ bool writeInputs(const fs::path& folder, const outline_inputs::Thesis& t) {
 int main(int argc, char** argv) {
     Args args;
     if (!parseArgs(argc, argv, args)) {
-        std::fprintf(stderr, "usage: outline_bench [--corpus FOLDER] [--inputs FOLDER]\n");
+        std::fprintf(stderr, "usage: outline_bench [--corpus FOLDER] [--inputs FOLDER] [--counts]\n");
         return 2;
     }
 
@@ -192,7 +214,7 @@ int main(int argc, char** argv) {
     std::vector<Source> tex;
     Source bib;
     for (const auto& f : thesis.files) {
-        Source s{f.name, f.text.size(), text_file::decode(f.text)};
+        Source s{f.name, f.text.size(), text_file::decodeSource(f.text)};
         if (f.name == thesis.bibName) bib = std::move(s);
         else tex.push_back(std::move(s));
     }
@@ -204,6 +226,7 @@ int main(int argc, char** argv) {
     std::printf("bib:    %zu entries, %.2f MB\n", thesis.counts.bibEntries, megabytes(bib.bytes));
     if (corpus.empty()) std::printf("corpus: none (give --corpus FOLDER of .tex files)\n");
     else std::printf("corpus: %zu .tex files, %.2f MB\n", corpus.size(), megabytes(totalBytes(corpus)));
+    if (args.counts) printCounts(corpus);
 
     // --- rates over text in memory ------------------------------------------
     std::printf("\n     %-8s %-10s %8s %10s %10s\n", "input", "parser", "MB", "MB/s", "mean MB/s");

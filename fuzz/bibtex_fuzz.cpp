@@ -21,7 +21,7 @@ public:
     bool read(u16view, uint32_t limit, u16& text) override {
         text.clear();
         if (limit != 0 && bytes_.size() > limit) return false;
-        text = text_file::decode(bytes_);
+        text = text_file::decodeSource(bytes_);
         return true;
     }
 
@@ -46,7 +46,7 @@ void checkEntries(const std::vector<BibEntry>& entries, size_t textLength) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    u16 text = text_file::decode(bytes);
+    u16 text = text_file::decodeSource(bytes);
     checkEntries(bibtex::parse(text), text.size());
 
     OneFile file(bytes);

@@ -91,7 +91,7 @@ bool FromFile(u16view path, uint64_t limitBytes, const CPaperSizeData& list, u16
     std::string bytes;
     if (!platform::readFile(path, bytes)) return false;
     if (limitBytes != 0 && bytes.size() > limitBytes) return false; // grew in between
-    return FromText(text_file::decode(bytes), list, value);
+    return FromText(text_file::decodeSource(bytes), list, value);
 }
 
 u16 DeterminePaperSize(HostEditor& editor, u16view root, CSetting& settings, const CPaperSizeData& list) {

@@ -32,7 +32,8 @@ bool ParseDocumentClass(u16view line, const CPaperSizeData& list, u16& value);
 bool FromText(u16view text, const CPaperSizeData& list, u16& value);
 // The same over lines 0-299 of the document in the editor.
 bool FromEditor(HostEditor& editor, const CPaperSizeData& list, u16& value);
-// The same over a file on disk, read as ANSI or UTF-16; false without a
+// The same over a file on disk, read as a LaTeX source (UTF-8, ANSI or
+// UTF-16, see text_file::decodeSource); false without a
 // value when it cannot be read or is larger than limitBytes (0: no limit).
 bool FromFile(u16view path, uint64_t limitBytes, const CPaperSizeData& list, u16& value);
 

@@ -5,6 +5,8 @@
 #include "make/recent_roots.h"
 #include "make/tex_path.h"
 
+#include <algorithm>
+
 namespace root_file {
 
 namespace {
@@ -22,7 +24,52 @@ bool isSelfRoot(HostEditor& editor) {
     }
     return false;
 }
+
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
+
+char16_t lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+
+// Consumes word at text[i], ignoring the letter case of the text.
+bool takeWordNoCase(u16view text, size_t& i, u16view word) {
+    if (text.size() - i < word.size()) return false;
+    for (size_t k = 0; k < word.size(); ++k)
+        if (lower(text[i + k]) != word[k]) return false;
+    i += word.size();
+    return true;
+}
+
+void skipBlanks(u16view text, size_t& i) {
+    while (i < text.size() && isBlank(text[i])) ++i;
+}
 } // namespace
+
+u16 MagicRootPath(u16view line) {
+    size_t i = 0;
+    skipBlanks(line, i);
+    if (i == line.size() || line[i] != u'%') return {};
+    ++i;
+    skipBlanks(line, i);
+    if (!takeWordNoCase(line, i, u"!tex")) return {};
+    const size_t word = i;
+    skipBlanks(line, i);
+    if (i == word || !takeWordNoCase(line, i, u"root")) return {};
+    skipBlanks(line, i);
+    if (i == line.size() || line[i] != u'=') return {};
+    ++i;
+    skipBlanks(line, i);
+    size_t end = line.size();
+    while (end > i && isBlank(line[end - 1])) --end;
+    return u16(line.substr(i, end - i));
+}
+
+u16 MagicRoot(HostEditor& editor) {
+    const int32_t count = std::min(editor.GetLineCount(), MagicRootLines);
+    for (int32_t line = 0; line < count; ++line) {
+        u16 path = MagicRootPath(editor.GetLineText(line));
+        if (!path.empty()) return path;
+    }
+    return {};
+}
 
 bool IsTexFileName(u16view path) { return plugin_rules::isTexFileName(path); }
 
@@ -48,6 +95,7 @@ bool ResolveRoot(HostEditor& editor, u16& path, bool forMake, u16view lockedRoot
             if (u16view(first).starts_with(RootPrefix)) candidate = first.substr(RootPrefix.size());
         }
     }
+    if (candidate.empty() || !IsTexFileName(candidate)) candidate = MagicRoot(editor);
     if (candidate.empty() || !IsTexFileName(candidate)) return false;
     if (!forMake) {
         path = candidate;

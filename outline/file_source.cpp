@@ -15,7 +15,7 @@ bool DiskFiles::read(u16view path, uint32_t limit, u16& text) {
     std::string bytes;
     if (!platform::readFile(path, bytes)) return false;
     if (limit != 0 && bytes.size() > limit) return false; // grew in between
-    text = text_file::decode(bytes);
+    text = text_file::decodeSource(bytes);
     return true;
 }
 

@@ -8,7 +8,8 @@
 class FileSource {
 public:
     virtual ~FileSource() = default;
-    // The file's text, decoded as ANSI or UTF-16LE by the length test.
+    // The file's text, decoded as a LaTeX source (text_file::decodeSource:
+    // UTF-8, else ANSI or UTF-16LE by the length test).
     // False, text empty, when it is missing, not a regular file, cannot
     // be read, or limit is non-zero and its size in bytes exceeds limit.
     virtual bool read(u16view path, uint32_t limit, u16& text) = 0;

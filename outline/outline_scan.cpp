@@ -5,6 +5,7 @@
 #include "outline/bibtex.h"
 #include "outline/find_units.h"
 #include "outline/outline_path.h"
+#include "outline/verbatim_skip.h"
 
 #include <algorithm>
 #include <utility>
@@ -14,13 +15,14 @@ namespace outline_scan {
 namespace {
 constexpr size_t None = static_cast<size_t>(-1);
 
-enum class Action { Sectioning, Label, Bibitem, Include, Bibliography, Mark };
+enum class Action { Sectioning, Label, Bibitem, Include, Bibliography, Mark, BibResource, Import };
 
 struct Word {
     u16view spelling;
     Action action;
-    int32_t kind; // for sectioning
+    int32_t kind; // for sectioning; for \import 0, for \subimport 1
 };
+constexpr int32_t SubImport = 1;
 
 // In the order in which they are tried.
 constexpr Word Words[] = {
@@ -39,6 +41,11 @@ constexpr Word Words[] = {
     {u"caption", Action::Mark, 0},
     {u"item", Action::Mark, 0},
     {u"begin", Action::Mark, 0},
+    // LaTeX as it is written today: biblatex, the subfiles and import packages.
+    {u"addbibresource", Action::BibResource, 0},
+    {u"subfile", Action::Include, 0},
+    {u"import", Action::Import, 0},
+    {u"subimport", Action::Import, SubImport},
 };
 
 bool isDelimiter(char16_t c) {
@@ -90,6 +97,45 @@ bool braceArgument(u16view text, size_t backslash, u16view& arg) {
     return false;
 }
 
+// The brace argument that follows the one closing at close: after blanks
+// and line breaks, a "{" and its "}" within the window of the backslash.
+bool nextBraceArgument(u16view text, size_t backslash, size_t close, u16view& arg) {
+    const size_t end = std::min(text.size(), backslash + ArgumentWindow);
+    size_t open = close + 1;
+    while (open < end && (text[open] == u' ' || text[open] == u'\t' || text[open] == u'\r' || text[open] == u'\n'))
+        ++open;
+    if (open >= end || text[open] != u'{') return false;
+    int depth = 1;
+    for (size_t k = open + 1; k < end; ++k) {
+        if (text[k] == u'{') {
+            ++depth;
+        } else if (text[k] == u'}' && --depth == 0) {
+            arg = text.substr(open + 1, k - open - 1);
+            return true;
+        }
+    }
+    return false;
+}
+
+// "\input chap1": TeX's own form, the file name running to a blank, a line
+// break or a character that starts other markup. False when the word is
+// followed (after blanks) by a "{" or by nothing that can be a name.
+bool unbracedName(u16view text, size_t afterWord, u16view& name) {
+    size_t i = afterWord;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    size_t end = i;
+    while (end < text.size()) {
+        const char16_t c = text[end];
+        if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'{' || c == u'}' || c == u'%' ||
+            c == u'\\')
+            break;
+        ++end;
+    }
+    if (end == i || (end < text.size() && text[end] == u'{')) return false;
+    name = text.substr(i, end - i);
+    return true;
+}
+
 u16 cut(u16view text, size_t from, size_t length = TextLength) { return u16(text.substr(from, length)); }
 
 // A \bibitem's text ends before the next \bibitem or \end.
@@ -124,6 +170,8 @@ struct Scanner::Walk {
     int32_t line = 0;
     int32_t column = 0;
     size_t mark = 0;  // context mark; None when cleared
+    u16view dir;      // where this text's \input names resolve (the root
+                      // folder, or the folder of an \import)
 };
 
 Scanner::Scanner(Scope scope, FileSource& files, std::function<u16()> currentText, Lists& out)
@@ -148,7 +196,9 @@ bool Scanner::addItem(OutlineItem item) {
     return true;
 }
 
-void Scanner::scanText(u16view text, u16view path, int depth) {
+void Scanner::scanText(u16view text, u16view path, int depth) { walkText(text, path, depth, scope_.rootDir); }
+
+void Scanner::walkText(u16view text, u16view path, int depth, u16view dir) {
     const uint32_t limit = scope_.settings.limit;
     if (limit != 0 && text.size() > limit) return;
     if (text.size() > charactersLeft_ || out_.items.size() >= scope_.budget.items) {
@@ -162,7 +212,7 @@ void Scanner::scanText(u16view text, u16view path, int depth) {
     out_.files.push_back({u16(path), depth, isCurrent ? 1 : 0});
     addItem({tex_path::fileNameOf(path), cut(text, 0), 0, outline_kind::File, 0, 0, fileIndex, -1});
 
-    Walk w{text, depth, isCurrent ? outline_file::Current : fileIndex};
+    Walk w{text, depth, isCurrent ? outline_file::Current : fileIndex, 0, 0, 0, dir};
     // Only backslashes, percent signs and line breaks matter (in a comment
     // only line breaks); the characters between them just move the column.
     bool comment = false;
@@ -183,25 +233,51 @@ void Scanner::scanText(u16view text, u16view path, int depth) {
             comment = false;
             continue;
         }
-        if (c == u'\\') command(w, at);
-        else if (at == 0 || t[at - 1] != u'\\') comment = true;
+        if (c == u'\\') {
+            const size_t resume = command(w, at);
+            if (resume > i) {
+                // Skipped text: only its line breaks still count.
+                advance(w, at, resume);
+                i = resume;
+                continue;
+            }
+        } else if (at == 0 || t[at - 1] != u'\\') {
+            comment = true;
+        }
         ++w.column;
     }
 }
 
-void Scanner::command(Walk& w, size_t backslash) {
+void Scanner::advance(Walk& w, size_t from, size_t to) {
+    const char16_t* const t = w.text.data();
+    for (size_t k = from; k < to; ++k) {
+        if (t[k] == u'\r' || t[k] == u'\n') {
+            if (t[k] == u'\r' && k + 1 < to && t[k + 1] == u'\n') ++k;
+            ++w.line;
+            w.column = 0;
+        } else {
+            ++w.column;
+        }
+    }
+}
+
+size_t Scanner::command(Walk& w, size_t backslash) {
     const Word* word = recognise(w.text, backslash);
-    if (!word) return;
+    if (!word) return verbatim_skip::verbEnd(w.text, backslash);
     if (word->action == Action::Mark) {
         w.mark = backslash;
-        return;
+        return verbatim_skip::environmentEnd(w.text, backslash);
     }
     u16view arg;
-    if (!braceArgument(w.text, backslash, arg)) return;
-    if ((word->action == Action::Include || word->action == Action::Bibliography) && w.depth >= MaxDepth) {
+    if (!(word->spelling == u"input" && unbracedName(w.text, backslash + 1 + word->spelling.size(), arg)) &&
+        !braceArgument(w.text, backslash, arg))
+        return 0;
+    const bool follows = word->action == Action::Include || word->action == Action::Bibliography ||
+                         word->action == Action::BibResource || word->action == Action::Import;
+    if (follows && w.depth >= MaxDepth) {
         // Not followed: what it names is missing from the lists.
         out_.incomplete = true;
-        return;
+        return 0;
     }
 
     OutlineItem item;
@@ -235,26 +311,63 @@ void Scanner::command(Walk& w, size_t backslash) {
         addItem(std::move(item));
         break;
     case Action::Include:
-        include(arg, w.depth);
+        include(arg, w.depth, w.dir);
         break;
     case Action::Bibliography:
         bibliography(arg);
         break;
+    case Action::BibResource:
+        bibResource(arg);
+        break;
+    case Action::Import:
+        import(w, backslash, arg, word->kind == SubImport);
+        break;
     case Action::Mark:
         break;
     }
+    return 0;
 }
 
-void Scanner::include(u16view name, int depth) {
-    u16 path = outline_path::absolute(scope_.rootDir, outline_path::withDefaultExtension(name, u".tex"));
+void Scanner::include(u16view name, int depth, u16view dir) {
+    u16 path = outline_path::absolute(dir, outline_path::withDefaultExtension(name, u".tex"));
     if (path.empty()) return;
     if (str::equalsNoCase(path, scope_.currentPath)) {
         // The open document, with the user's unsaved changes.
-        scanText(currentText(), path, depth + 1);
+        walkText(currentText(), path, depth + 1, dir);
         return;
     }
     u16 text;
-    if (files_.read(path, scope_.settings.limit, text)) scanText(text, path, depth + 1);
+    if (files_.read(path, scope_.settings.limit, text)) walkText(text, path, depth + 1, dir);
+}
+
+// \import{dir/}{file} names dir from the root folder (or absolutely),
+// \subimport{dir/}{file} from the folder of the text that holds it; what
+// the file then inputs resolves against dir, as the import package does.
+void Scanner::import(const Walk& w, size_t backslash, u16view dirArg, bool sub) {
+    if (dirArg.data() == nullptr) return; // the text ended before any "{"
+    const auto firstClose = static_cast<size_t>(dirArg.data() - w.text.data()) + dirArg.size();
+    u16view file;
+    if (!nextBraceArgument(w.text, backslash, firstClose, file)) return;
+    const u16view base = sub ? w.dir : u16view(scope_.rootDir);
+    u16 dir = dirArg.empty() ? u16(base) : outline_path::absolute(base, dirArg);
+    if (dir.empty()) return;
+    while (dir.size() > 3 && dir.back() == u'\\') dir.pop_back();
+    include(file, w.depth, dir);
+}
+
+void Scanner::bibResource(u16view name) {
+    u16 path = outline_path::absolute(scope_.rootDir, name);
+    if (!path.empty()) addEntries(database(path));
+}
+
+bool Scanner::addEntries(const std::vector<BibEntry>& entries) {
+    for (const BibEntry& entry : entries) {
+        OutlineItem item{entry.key, u16(), 0, outline_kind::DatabaseEntry, -1, -1, outline_file::Database,
+                         static_cast<int32_t>(out_.entries.size())};
+        if (!addItem(std::move(item))) return false;
+        out_.entries.push_back(entry);
+    }
+    return true;
 }
 
 void Scanner::bibliography(u16view names) {
@@ -268,12 +381,7 @@ void Scanner::bibliography(u16view names) {
 
         u16 path = outline_path::absolute(scope_.rootDir, piece);
         if (path.empty()) continue;
-        for (const BibEntry& entry : database(path)) {
-            OutlineItem item{entry.key, u16(), 0, outline_kind::DatabaseEntry, -1, -1, outline_file::Database,
-                             static_cast<int32_t>(out_.entries.size())};
-            if (!addItem(std::move(item))) return;
-            out_.entries.push_back(entry);
-        }
+        if (!addEntries(database(path))) return;
     }
 }
 

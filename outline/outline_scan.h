@@ -1,7 +1,9 @@
 // The walk of one outline scan: a hand-written character scanner that
 // recognises a fixed set of commands by their exact spelling followed by
-// a delimiter, follows \input / \include into other files and reads the
-// databases named by \bibliography. CSearch sets it up and owns the lists.
+// a delimiter, follows \input / \include (and \subfile, \import,
+// \subimport) into other files and reads the databases named by
+// \bibliography or \addbibresource. Verbatim text is skipped. CSearch sets
+// it up and owns the lists.
 #pragma once
 #include "base/text.h"
 #include "outline/file_source.h"
@@ -60,10 +62,18 @@ public:
 
 private:
     struct Walk;
-    void command(Walk& w, size_t backslash);
+    void walkText(u16view text, u16view path, int depth, u16view dir);
+    // Acts on the command at the backslash; returns where the walk goes on
+    // when it skips text (a verbatim body, a \verb argument), else 0.
+    size_t command(Walk& w, size_t backslash);
+    // Moves the line and column over text[from, to).
+    static void advance(Walk& w, size_t from, size_t to);
     bool addItem(OutlineItem item);
-    void include(u16view name, int depth);
+    void include(u16view name, int depth, u16view dir);
+    void import(const Walk& w, size_t backslash, u16view dirArg, bool sub);
     void bibliography(u16view names);
+    void bibResource(u16view name); // one \addbibresource
+    bool addEntries(const std::vector<BibEntry>& entries);
     const std::vector<BibEntry>& database(const u16& path);
 
     Scope scope_;

@@ -2,7 +2,9 @@
 # The outline benchmark with other parsers beside ours: builds bench/outline_bench
 # natively, gathers the LaTeX sources shipped by Debian's texlive-latex-base-doc
 # as a real corpus, writes the generated thesis and .bib, times the JavaScript
-# parsers of bench/compare/ and bibtool on the same files, and prints one table.
+# parsers of bench/compare/ and bibtool on the same files, and prints one table,
+# then how far the scanner agrees with a JavaScript LaTeX parser on the
+# corpus: per file, the number of sectioning commands and of labels.
 # Anything that cannot be installed or run shows as "not measured".
 #   BENCH_DIR      work folder (default build/outline-bench)
 #   BENCH_BUILD    native build folder (default BENCH_DIR/native)
@@ -30,7 +32,9 @@ apt_install() {
 # --- tools and the real corpus --------------------------------------------------
 apt_install cmake g++ libgtest-dev || echo "cannot install the build tools (see $log)"
 apt_install bibtool || echo "bibtool not installed: its row is not measured"
-apt_install texlive-latex-base-doc || echo "texlive-latex-base-doc not installed: the corpus is not measured"
+npmdir="$work/npm"
+scripts/compare-install.sh "$npmdir"   # Node.js, the JavaScript parsers, texlive-latex-base-doc
+have_pkg texlive-latex-base-doc || echo "texlive-latex-base-doc not installed: the corpus is not measured"
 
 corpus="$work/corpus"
 rm -rf "$corpus"
@@ -60,36 +64,24 @@ fi
 inputs="$work/inputs"
 rm -rf "$inputs"
 corpus_arg=()
-[ "$corpus_files" -gt 0 ] && corpus_arg=(--corpus "$corpus")
+[ "$corpus_files" -gt 0 ] && corpus_arg=(--corpus "$corpus" --counts)
 echo "Running outline_bench"
 if ! "$native/bin/outline_bench" "${corpus_arg[@]}" --inputs "$inputs" >"$work/ours.txt" 2>>"$log"; then
   cat "$work/ours.txt"
   echo "outline_bench failed (see $log)"
   exit 1
 fi
-cat "$work/ours.txt"
+grep -v '^count ' "$work/ours.txt"
 results="$work/results.txt"
 grep '^rate ' "$work/ours.txt" | awk '{print $2, $3, $4, $5, "-"}' >"$results"
 
 # --- the JavaScript parsers -------------------------------------------------------
-npmdir="$work/npm"
-mkdir -p "$npmdir"
 node_ok=0
-if command -v node >/dev/null && command -v npm >/dev/null || apt_install nodejs npm; then
-  cp bench/compare/time_parsers.mjs "$npmdir/"
-  # .installed: the package.json of the last install that succeeded.
-  if ! cmp -s bench/compare/package.json "$npmdir/.installed"; then
-    cp bench/compare/package.json "$npmdir/"
-    echo "Installing the JavaScript parsers"
-    if (cd "$npmdir" && timeout 600 npm install --no-audit --no-fund >>"$log" 2>&1); then
-      cp bench/compare/package.json "$npmdir/.installed"
-      node_ok=1
-    else
-      echo "npm install failed: the JavaScript rows are not measured"
-    fi
-  else
-    node_ok=1
-  fi
+if command -v node >/dev/null && cmp -s bench/compare/package.json "$npmdir/.installed"; then
+  node_ok=1
+  cp bench/compare/time_parsers.mjs bench/compare/count_outline.mjs "$npmdir/"
+else
+  echo "the JavaScript parsers are not installed: their rows are not measured"
 fi
 js() { # parser input path
   local line
@@ -148,3 +140,24 @@ awk '
   }' "$results" <(echo "$expected")
 grep '^whole thesis' "$work/ours.txt"
 [ "$corpus_files" -gt 0 ] || echo "corpus: not measured (texlive-latex-base-doc missing)"
+
+# --- agreement on the corpus: sectioning commands and labels per file ----------------
+if [ "$node_ok" = 1 ] && [ "$corpus_files" -gt 0 ]; then
+  echo "Counting with latex-utensils"
+  (cd "$npmdir" && timeout 600 node count_outline.mjs "$corpus" 2>>"$log") >"$work/theirs-counts.txt"
+  grep '^count ' "$work/ours.txt" | sort -k2,2 >"$work/ours-counts.txt"
+  echo
+  echo "Agreement with latex-utensils on the corpus (per file: sectioning commands, labels; ours / theirs)"
+  join -1 2 -2 2 "$work/ours-counts.txt" <(sort -k2,2 "$work/theirs-counts.txt") | awk '
+    $6 == "rejected" { ++rejected; print "  rejected by latex-utensils: " $1; next }
+    { os += $3; ol += $4; ts += $6; tl += $7
+      if ($3 == $6 && $4 == $7) ++agree
+      else { ++differ; printf "  differs: %s  sectioning %d / %d, labels %d / %d\n", $1, $3, $6, $4, $7 } }
+    END {
+      printf "agreement: %d of %d files agree on both counts, %d differ, %d rejected by latex-utensils\n",
+        agree, agree + differ + rejected, differ, rejected
+      printf "totals over the files both read: sectioning %d / %d, labels %d / %d\n", os, ts, ol, tl
+    }'
+else
+  echo "agreement: not measured (needs latex-utensils and the corpus)"
+fi

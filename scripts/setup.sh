@@ -28,3 +28,7 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
   locale-gen >/dev/null
 fi
+
+# The outline benchmark's comparison with other parsers (scripts/bench-outline.sh,
+# not the tests): Node.js, the JavaScript parsers from npm, Debian's LaTeX sources.
+"$(dirname "$0")/compare-install.sh" || echo "The outline benchmark will leave the other parsers out."

@@ -1,5 +1,6 @@
 #include "make/root_file.h"
 
+#include "base/str.h"
 #include "tests/support/memory_editor.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,66 @@ TEST(ResolveRoot, ACombinedPathBeyondTheShellBufferFails) {
     EXPECT_TRUE(root_file::ResolveRoot(ed, path, false, u""));
     EXPECT_FALSE(root_file::ResolveRoot(ed, path, true, u""));
     EXPECT_TRUE(path.empty());
+}
+
+TEST(MagicRoot, SpellingsOfTheComment) {
+    struct Case {
+        u16view line;
+        u16view path;
+    };
+    const Case cases[] = {
+        {u"% !TEX root = main.tex", u"main.tex"},
+        {u"%!TEX root=main.tex", u"main.tex"},
+        {u"% !TeX root = ../main.tex  ", u"../main.tex"},
+        {u"  %  !tex ROOT\t=\tsub/main.tex", u"sub/main.tex"},
+        {u"% !TEX root = dir with space/main.tex", u"dir with space/main.tex"},
+        {u"% !TEX program = lualatex", u""},
+        {u"% !TEXroot = main.tex", u""},
+        {u"% TEX root = main.tex", u""},
+        {u"% !TEX root main.tex", u""},
+        {u"% !TEX root = ", u""},
+        {u"x % !TEX root = main.tex", u""},
+        {u"\\% !TEX root = main.tex", u""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(root_file::MagicRootPath(c.line), c.path) << str::toUtf8(c.line);
+    }
+}
+
+TEST(MagicRoot, ComesAfterTheRootLineAndResolvesLikeIt) {
+    u16 path;
+    // Alone, found within the first 20 lines; relative to the document's folder for make.
+    MemoryEditor magic = documentWith(19, u"% !TEX root = ../main.tex", 30);
+    EXPECT_TRUE(root_file::ResolveRoot(magic, path, false, u""));
+    EXPECT_EQ(path, u"../main.tex");
+    EXPECT_TRUE(root_file::ResolveRoot(magic, path, true, u""));
+    EXPECT_EQ(path, u"C:\\main.tex");
+    MemoryEditor late = documentWith(20, u"% !TEX root = ../main.tex", 30);
+    EXPECT_FALSE(root_file::ResolveRoot(late, path, false, u""));
+
+    struct Case {
+        u16view first;
+        u16view locked;
+        u16view expected;
+    };
+    const Case order[] = {
+        {u"%Root line.tex", u"", u"line.tex"},                         // the root line first
+        {u"%Root line.tex", u"C:\\locked.tex", u"C:\\locked.tex"},    // the lock before both
+        {u"%Root my line.tex", u"", u"magic.tex"},                     // an unacceptable root line
+        {u"", u"C:\\x\\notes.txt", u"magic.tex"},                     // an unacceptable lock
+    };
+    for (const Case& c : order) {
+        MemoryEditor ed = documentWith(3, u"% !TEX root = magic.tex", 10, c.first);
+        EXPECT_TRUE(root_file::ResolveRoot(ed, path, false, c.locked)) << str::toUtf8(c.first);
+        EXPECT_EQ(path, c.expected) << str::toUtf8(c.first);
+    }
+    // It does not redirect a document that is its own root, and names only .tex files.
+    MemoryEditor own = documentWith(5, u"\\begin{document}", 10, u"% !TEX root = main.tex");
+    EXPECT_FALSE(root_file::ResolveRoot(own, path, false, u""));
+    MemoryEditor other = documentWith(0, u"", 10, u"% !TEX root = main.pdf");
+    EXPECT_FALSE(root_file::ResolveRoot(other, path, false, u""));
+    MemoryEditor self = documentWith(0, u"", 10, u"% !TEX root = CH1.tex");
+    EXPECT_FALSE(root_file::ResolveRoot(self, path, true, u""));
 }
 
 } // namespace
