@@ -489,6 +489,8 @@ namespace cfgid {
 // Help topics of the support settings page: the support window, easy support.
 constexpr uint32_t HelpSupportWindow = 0x3000F;
 constexpr uint32_t HelpEasySupport = 0x30010;
+} // namespace cfgid
+
 namespace msgid {
 // The dictionary editor, its item dialogs and the import dialogs' titles.
 constexpr uint32_t DicEditReadOnlyTitle = 0x10D0001;
