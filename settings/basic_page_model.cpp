@@ -18,11 +18,9 @@ int32_t placementSelection(int32_t stored) {
 }
 
 SubWindowMode subWindowMode(int32_t stored) {
-    switch (stored) {
-    case 1: return SubWindowMode::Absolute;
-    case 2: return SubWindowMode::Relative;
-    default: return SubWindowMode::Default;
-    }
+    // As the sub-windows read it: any other nonzero value places relative.
+    if (stored == 0) return SubWindowMode::Default;
+    return stored == 1 ? SubWindowMode::Absolute : SubWindowMode::Relative;
 }
 
 int32_t autoMove(bool mainFollows, bool subWindowsFollow) {
@@ -71,27 +69,3 @@ void LanguageChoice::pick(u16view picked) {
 }
 
 } // namespace basic_page
-
-namespace multiuser_page {
-
-namespace {
-namespace key = ini_keys::multiuser;
-} // namespace
-
-bool readMode(CSetting& s) { return s.readInt(key::Section, key::Mode, 0) != 0; }
-
-bool canWrite(CSetting& s) {
-    s.writeInt(key::Section, key::Temp, 1);
-    bool written = s.readInt(key::Section, key::Temp, 0) == 1;
-    s.deleteKey(key::Section, key::Temp);
-    return written;
-}
-
-bool write(CSetting& s, bool multiUser) {
-    s.beginBatch();
-    s.deleteSection(key::Section);
-    s.writeInt(key::Section, key::Mode, multiUser ? 1 : 0);
-    return s.endBatch();
-}
-
-} // namespace multiuser_page

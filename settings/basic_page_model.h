@@ -9,7 +9,8 @@
 
 namespace basic_page {
 
-// Where sub-windows go when they open again ("SubWindow").
+// Where sub-windows go when they open ("SubWindow"): the frame's corner,
+// the saved place on the screen, the saved place beside the frame.
 enum class SubWindowMode : int32_t { Default = 0, Absolute = 1, Relative = 2 };
 
 // The page's controls, in stored units.
@@ -35,7 +36,8 @@ constexpr int32_t PlacementCount = 7;
 constexpr int32_t DockedPlacement = 6;
 int32_t placementSelection(int32_t stored);
 
-// A stored "SubWindow": 1 and 2 keep their meaning, anything else is 0.
+// A stored "SubWindow" as the sub-windows take it: 0 the frame's corner,
+// 1 the saved place on the screen, anything else the place beside the frame.
 SubWindowMode subWindowMode(int32_t stored);
 // "AutoMove" from the two follow choices, and back.
 int32_t autoMove(bool mainFollows, bool subWindowsFollow);
@@ -71,20 +73,3 @@ private:
 };
 
 } // namespace basic_page
-
-namespace multiuser_page {
-
-// The page's choice: the settings file in the user's profile folder
-// (multi-user) or beside the plug-in.
-// Reads (Multiuser, Mode).
-bool readMode(CSetting& besidePlugin);
-// Whether the file can be written: (Multiuser, Temp) is written as 1 and
-// read back. The key is removed again either way, so that looking at the
-// page leaves an existing file as it was. (A file that did not exist keeps
-// the key: a store emptied of every key is not written, and deleting the
-// file could drop what another process wrote to it meanwhile.)
-bool canWrite(CSetting& besidePlugin);
-// Replaces the section with Mode alone (the test key goes with it).
-bool write(CSetting& besidePlugin, bool multiUser);
-
-} // namespace multiuser_page

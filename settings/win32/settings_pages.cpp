@@ -1,8 +1,16 @@
 #include "settings/win32/settings_pages.h"
 
+#include "palette/win32/property_dialog_char.h"
+#include "settings/win32/property_dialog_basic.h"
+#include "settings/win32/property_dialog_multiuser.h"
+#include "settings/win32/settings_sheet.h"
+
 std::vector<std::unique_ptr<SettingsPage>> makeSettingsPages() {
     std::vector<std::unique_ptr<SettingsPage>> pages(6);
     // One line per page, by position (SettingsPagePosition); an empty
     // slot is simply not shown.
+    pages[PageBasic] = std::make_unique<PropertyDialogBasic>();
+    pages[PageChar] = std::make_unique<PropertyDialogChar>();
+    pages[PageMultiUser] = std::make_unique<PropertyDialogMultiUser>();
     return pages;
 }

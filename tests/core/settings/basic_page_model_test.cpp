@@ -30,8 +30,9 @@ TEST(BasicPage, StoredValuesMapToTheControls) {
         {"", 6, M::Relative, true, true},                         // every default
         {"Window=0\r\nSubWindow=1\r\nAutoMove=1\r\n", 0, M::Absolute, true, false},
         {"Window=5\r\nSubWindow=0\r\nAutoMove=2\r\n", 5, M::Default, false, true},
-        {"Window=7\r\nSubWindow=3\r\nAutoMove=0\r\n", 6, M::Default, false, false},   // out of range
-        {"Window=-1\r\nSubWindow=-2\r\nAutoMove=7\r\n", 6, M::Default, true, true},
+        {"Window=7\r\nSubWindow=3\r\nAutoMove=0\r\n", 6, M::Relative, false, false},   // out of range
+        {"Window=-1\r\nSubWindow=-2\r\nAutoMove=7\r\n", 6, M::Relative, true, true},
+        {"SubWindow=x\r\n", 6, M::Default, true, true},
         {"Window=x\r\n", 0, M::Relative, true, true},            // no number reads as 0
     };
     for (const Case& c : cases) {
@@ -119,21 +120,4 @@ TEST(BasicPage, OnlyAnotherLibraryCountsAsALanguageChange) {
     choice.pick(u"Vexa2EN.dll");
     EXPECT_EQ(choice.name(), u"Vexa2EN.dll");
     EXPECT_TRUE(choice.changed());
-}
-
-TEST(MultiUserPage, WriteTestLeavesAnExistingFileAsItWas) {
-    const std::string content = "[ini]\r\nVersion=21294\r\n[Multiuser]\r\nMode=1\r\n";
-    Fixture f(content);
-    EXPECT_TRUE(multiuser_page::canWrite(f.settings));
-    EXPECT_EQ(f.file(), content);
-    EXPECT_TRUE(multiuser_page::readMode(f.settings));
-}
-
-TEST(MultiUserPage, ApplyLeavesModeAloneInItsSection) {
-    for (bool multi : {true, false}) {
-        Fixture f("[Multiuser]\r\nTemp=1\r\nMode=7\r\nOther=x\r\n[A]\r\nb=c\r\n");
-        ASSERT_TRUE(multiuser_page::write(f.settings, multi));
-        EXPECT_EQ(f.file(), std::string("[Multiuser]\r\nMode=") + (multi ? "1" : "0") + "\r\n[A]\r\nb=c\r\n");
-        EXPECT_EQ(multiuser_page::readMode(f.settings), multi);
-    }
 }
