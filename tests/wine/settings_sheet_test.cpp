@@ -64,6 +64,16 @@ HWND waitForDialog(const std::function<bool(HWND)>& match, DWORD limitMs = LongW
     }
 }
 
+// The page acts on an answer after its box is gone: poll for the effect.
+bool eventually(const std::function<bool()>& cond, DWORD limitMs = 10000) {
+    DWORD start = GetTickCount();
+    while (!cond()) {
+        if (GetTickCount() - start > limitMs) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
 bool waitGone(HWND w, DWORD limitMs = LongWait) {
     DWORD start = GetTickCount();
     while (IsWindow(w) && IsWindowVisible(w)) {
@@ -159,6 +169,18 @@ void selectLibrary(HWND chooser, const wchar_t* name) {
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+}
+
+// Presses a page's defaults button and answers its question with Yes; the
+// question's text, or "<no question>".
+std::wstring restoreDefaults(HWND page) {
+    postClick(page, VEXA_IDC_PAGE_DEFAULTS);
+    HWND box = waitForDialog([](HWND w) { return GetDlgItem(w, 0xFFFF) != nullptr; });
+    if (!box) return L"<no question>";
+    std::wstring text = host_test::windowCaption(GetDlgItem(box, 0xFFFF));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+    waitGone(box);
+    return text;
 }
 
 // --- a run of the sheet ------------------------------------------------------------
@@ -281,6 +303,43 @@ TEST_F(SettingsSheet, OkStoresExactlyTheKeysOfEachPage) {
     // The other file is only used from the next start: the user is told.
     ASSERT_EQ(r.boxes.size(), 1u);
     EXPECT_EQ(r.boxes[0], englishMessage(0x11F0003));
+}
+
+TEST_F(SettingsSheet, DefaultsOnEveryPageThenOkStoreTheDefaults) {
+    ASSERT_TRUE(dir.write(u"Vexa2.ini",
+                          "[BasicSettings]\r\nWindow=1\r\nLines=5\r\nSubWindow=0\r\nAutoMove=0\r\nLimit=7\r\n"
+                          "ShowToolTip=0\r\n[Char]\r\nWindow=0\r\nWindowSep=3\r\nAutoClose=1\r\nAutoCloseSep=1\r\n"
+                          "[Multiuser]\r\nMode=0\r\n"));
+    load();
+    std::vector<std::wstring> questions;
+    bool rowsOnWhenDocked = false;
+    SheetRun r = run([&](HWND sheet) {
+        for (uint32_t title : {0x1200001u, 0x1230001u, 0x1240001u}) {
+            HWND page = showPage(sheet, englishMessage(title));
+            if (title == 0x1240001u) {
+                setCheck(page, VEXA_IDC_MULTIUSER_SINGLE, BST_UNCHECKED);
+                setCheck(page, VEXA_IDC_MULTIUSER_MULTI, BST_CHECKED);
+            }
+            questions.push_back(restoreDefaults(page));
+            if (title == 0x1200001u)
+                rowsOnWhenDocked = eventually([&] { return enabled(page, VEXA_IDC_BASIC_LINES); });
+            if (title == 0x1240001u)
+                eventually([&] { return checkState(page, VEXA_IDC_MULTIUSER_SINGLE) == BST_CHECKED; });
+        }
+        pressOk(sheet);
+    });
+    ASSERT_TRUE(r.opened);
+    for (const std::wstring& q : questions) EXPECT_EQ(q, englishMessage(0x11F0004));
+    EXPECT_EQ(questions.size(), 3u);
+    EXPECT_TRUE(rowsOnWhenDocked);
+    EXPECT_EQ(file(),
+              "[BasicSettings]\r\nWindow=6\r\nLines=2\r\nCompleteVisible=1\r\nSubWindow=2\r\nAutoMove=3\r\n"
+              "Limit=0\r\nAutoExecute=1\r\nSubCompleteVisible=0\r\nHideSubWindow=1\r\nShowToolTip=1\r\n"
+              "[Char]\r\nWindow=131071\r\nWindowSep=0\r\nAutoClose=0\r\nAutoCloseSep=0\r\n[Multiuser]\r\nMode=0\r\n");
+    // The default language library is not installed here, so the language
+    // stays as it is, and nothing else needs a restart.
+    EXPECT_TRUE(r.boxes.empty());
+    EXPECT_EQ(dir.read(u"Vexa2Lang\\Vexa2Lang.ini"), "[Language]\r\nDLL=Vexa2EN.dll\r\n");
 }
 
 TEST_F(SettingsSheet, CancelAfterVisitingEveryPageLeavesTheFileAlone) {
