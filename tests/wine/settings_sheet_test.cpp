@@ -139,6 +139,28 @@ void postClick(HWND page, int id) {
     PostMessageW(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
 }
 
+// The tools of the page's tip window, told by the controls its tools
+// cover (Windows gives a popup the page's top-level window as owner);
+// -1 when the page has none.
+int tipCount(HWND page) {
+    struct Find {
+        HWND page;
+        int count = -1;
+        static BOOL CALLBACK visit(HWND w, LPARAM self) {
+            auto* f = reinterpret_cast<Find*>(self);
+            if (host_test::className(w) != TOOLTIPS_CLASSW) return TRUE;
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            if (!SendMessageW(w, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) || GetParent(tool.hwnd) != f->page)
+                return TRUE;
+            f->count = static_cast<int>(SendMessageW(w, TTM_GETTOOLCOUNT, 0, 0));
+            return FALSE;
+        }
+    } find{page};
+    EnumThreadWindows(GetWindowThreadProcessId(page, nullptr), &Find::visit, reinterpret_cast<LPARAM>(&find));
+    return find.count;
+}
+
 // --- the language chooser --------------------------------------------------------
 
 constexpr int ChooserList = 131;
@@ -340,6 +362,25 @@ TEST_F(SettingsSheet, DefaultsOnEveryPageThenOkStoreTheDefaults) {
     // stays as it is, and nothing else needs a restart.
     EXPECT_TRUE(r.boxes.empty());
     EXPECT_EQ(dir.read(u"Vexa2Lang\\Vexa2Lang.ini"), "[Language]\r\nDLL=Vexa2EN.dll\r\n");
+}
+
+TEST_F(SettingsSheet, EveryControlHasItsTipUnlessTipsAreOff) {
+    load();
+    for (bool tips : {true, false}) {
+        if (!tips)
+            WritePrivateProfileStringW(L"BasicSettings", L"ShowToolTip", L"0", path(dir, L"Vexa2.ini").c_str());
+        std::vector<int> counts;
+        SheetRun r = run([&](HWND sheet) {
+            for (uint32_t title : {0x1200001u, 0x1230001u, 0x1240001u})
+                counts.push_back(tipCount(showPage(sheet, englishMessage(title))));
+            pressCancel(sheet);
+        });
+        ASSERT_TRUE(r.opened);
+        // Basic: 14 controls; palette: 17 categories and 2 boxes; multi-user:
+        // 2 choices; each with the defaults button.
+        std::vector<int> want = tips ? std::vector<int>{15, 20, 3} : std::vector<int>{-1, -1, -1};
+        EXPECT_EQ(counts, want) << tips;
+    }
 }
 
 TEST_F(SettingsSheet, CancelAfterVisitingEveryPageLeavesTheFileAlone) {
