@@ -85,17 +85,6 @@ TEST(BasicPage, AnInvalidPlacementIsNotWritten) {
     }
 }
 
-TEST(BasicPage, WhatAppliesToWhichPlacement) {
-    for (int32_t p = 0; p < basic_page::PlacementCount; ++p) {
-        EXPECT_EQ(basic_page::rowsApply(p), p == 6) << p;
-        EXPECT_EQ(basic_page::floatingChoicesApply(p), p != 6) << p;
-    }
-    EXPECT_EQ(basic_page::autoMove(false, false), 0);
-    EXPECT_EQ(basic_page::autoMove(true, false), 1);
-    EXPECT_EQ(basic_page::autoMove(false, true), 2);
-    EXPECT_EQ(basic_page::autoMove(true, true), 3);
-}
-
 TEST(BasicPage, OnlyAnotherLibraryCountsAsALanguageChange) {
     struct Case {
         const char16_t* picked;

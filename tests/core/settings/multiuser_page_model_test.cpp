@@ -34,3 +34,10 @@ TEST(MultiUserPage, ApplyLeavesModeAloneInItsSection) {
         EXPECT_EQ(multiuser_page::readMode(f.settings), multi);
     }
 }
+
+TEST(MultiUserPage, AFileThatCannotBeCreatedFailsTheWriteTest) {
+    TempDir dir;
+    CSetting settings(dir.file(u"no such folder"));
+    EXPECT_FALSE(multiuser_page::canWrite(settings));
+    EXPECT_FALSE(dir.exists(u"no such folder"));
+}
