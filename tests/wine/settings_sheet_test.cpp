@@ -10,8 +10,11 @@
 // helpers (SheetScript and the free functions below).
 #include "base/str.h"
 #include "frame/message_ids.h"
+#include "frame/win32/module.h"
+#include "frame/win32/plugin_app.h"
 #include "host/editor_thread.h"
 #include "lang/resource_ids.h"
+#include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/loaded_plugin_test.h"
 #include "tests/wine/plugin_test_support.h"
 
@@ -217,6 +220,38 @@ struct SheetRun {
 
 using SheetScript = std::function<void(HWND sheet)>;
 
+// Runs open on the editor's thread while script plays the sheet on this
+// one; a script that does not end the sheet gets it cancelled, so a failed
+// check never hangs the test. Message boxes after the sheet are answered
+// with OK until open returns.
+SheetRun runSheet(EditorThread& e, const SheetScript& script, const std::function<void()>& open) {
+    SheetRun out;
+    std::atomic<bool> returned{false};
+    std::thread user([&] {
+        std::wstring caption = sheetCaption();
+        HWND sheet = waitForDialog([&](HWND w) { return host_test::windowCaption(w) == caption; });
+        if (!sheet) return;
+        out.opened = true;
+        script(sheet);
+        if (!waitGone(sheet, 10000)) pressCancel(sheet);
+        out.closed = waitGone(sheet);
+        std::set<HWND> answered;
+        while (!returned) {
+            HWND box = ownDialog([&](HWND w) { return GetDlgItem(w, 0xFFFF) && !answered.count(w); });
+            if (box) {
+                answered.insert(box);
+                out.boxes.push_back(host_test::windowCaption(GetDlgItem(box, 0xFFFF)));
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            }
+            Sleep(10);
+        }
+    });
+    EXPECT_TRUE(e.run([&](EditorView&) { open(); }));
+    returned = true;
+    user.join();
+    return out;
+}
+
 class SettingsSheet : public LoadedPluginTest {
 protected:
     void SetUp() override {
@@ -239,39 +274,13 @@ protected:
         return *editors.back();
     }
 
-    // Runs open on the editor's thread (by default the host's settings
-    // call) while script plays the sheet; a script that does not end the
-    // sheet gets it cancelled, so a failed check never hangs the test.
+    // The host's settings call, unless open says otherwise.
     SheetRun run(const SheetScript& script, const std::function<void(EditorThread&)>& open = nullptr) {
-        SheetRun out;
         EditorThread& e = editor();
-        std::atomic<bool> returned{false};
-        std::thread user([&] {
-            std::wstring caption = sheetCaption();
-            HWND sheet = waitForDialog([&](HWND w) { return host_test::windowCaption(w) == caption; });
-            if (!sheet) return;
-            out.opened = true;
-            script(sheet);
-            if (!waitGone(sheet, 10000)) pressCancel(sheet);
-            out.closed = waitGone(sheet);
-            std::set<HWND> answered;
-            while (!returned) {
-                HWND box = ownDialog([&](HWND w) { return GetDlgItem(w, 0xFFFF) && !answered.count(w); });
-                if (box) {
-                    answered.insert(box);
-                    out.boxes.push_back(host_test::windowCaption(GetDlgItem(box, 0xFFFF)));
-                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                }
-                Sleep(10);
-            }
-        });
-        EXPECT_TRUE(e.run([&](EditorView&) {
+        return runSheet(e, script, [&] {
             if (open) open(e);
             else EXPECT_EQ(loader.plugInProc(e.editor(), SettingsCode, 0, 0), 1);
-        }));
-        returned = true;
-        user.join();
-        return out;
+        });
     }
 
     std::string file() { return dir.read(u"Vexa2.ini"); }
@@ -491,6 +500,62 @@ TEST_F(SettingsSheet, FromTheSystemMenuOkClosesTheWindowAndCancelKeepsIt) {
     EXPECT_FALSE(IsWindow(main));   // it reopens with the new settings
     EXPECT_EQ(openWindows(), 0);
     EXPECT_TRUE(confirmed.boxes.empty());   // nothing needs a restart, no window is open
+}
+
+// The hook handles and the idle flag lie behind the library's boundary:
+// this case runs the plug-in's code in the test process.
+class SettingsSheetInProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.dir().write(u"Vexa2.ini", "[BasicSettings]\r\nWindow=2\r\n[Make]\r\nAutoDelete=0\r\n"));
+        ASSERT_NO_FATAL_FAILURE(inprocess::startEnglishPlugin(folder));
+    }
+    void TearDown() override {
+        editor.reset();
+        app::stop();
+        setPluginInstance(nullptr);
+    }
+    lang_test::PluginFolder folder;
+    std::unique_ptr<EditorThread> editor;
+};
+
+TEST_F(SettingsSheetInProcess, TheHooksAreOutAndTheWindowBusyWhileTheSheetRuns) {
+    EditorWindowOptions o;
+    o.text = u"x";
+    o.show = SW_SHOWNOACTIVATE;
+    editor = std::make_unique<EditorThread>(o);
+    ASSERT_TRUE(editor->started());
+    PluginThreadContext* ctx = nullptr;
+    ASSERT_TRUE(editor->run([&](EditorView&) {
+        ctx = app::context();
+        if (!ctx) return;
+        ctx->editorWindow = editor->editor();
+        ctx->mainWindow.create(editor->editor());
+    }));
+    ASSERT_NE(ctx, nullptr);
+    ASSERT_TRUE(ctx->mainWindow.exists());
+    ASSERT_NE(ctx->getMessageHook, nullptr);
+    HWND main = host_test::floatingMainWindow(editor->threadId());
+    ASSERT_NE(main, nullptr);
+
+    // Read while the editor's thread waits in the sheet's loop.
+    bool hooksOut = false, busy = false;
+    SheetRun r = runSheet(
+        *editor,
+        [&](HWND sheet) {
+            hooksOut = !ctx->getMessageHook && !ctx->callWndProcHook && !ctx->keyboardHook;
+            busy = !ctx->mainWindow.idle();
+            pressCancel(sheet);
+        },
+        [&] { SendMessageW(main, WM_SYSCOMMAND, SettingsSystemCommand, 0); });
+    ASSERT_TRUE(r.opened);
+    EXPECT_TRUE(hooksOut);
+    EXPECT_TRUE(busy);
+    EXPECT_TRUE(ctx->mainWindow.exists());
+    EXPECT_NE(ctx->getMessageHook, nullptr);   // back after Cancel
+    EXPECT_NE(ctx->callWndProcHook, nullptr);
+    EXPECT_TRUE(ctx->mainWindow.idle());
+    ASSERT_TRUE(editor->run([&](EditorView&) { ctx->mainWindow.destroy(); }));
 }
 
 } // namespace
