@@ -719,7 +719,8 @@ int MainWindow::runSettings(HWND parent, int startPage) {
         HWND owner = parent && parent != handle() && IsWindow(parent) ? parent : editor_;
         if (exists()) destroy();
         restartNotice(owner, r.restartNeeded);
-    } else if (hooked && exists() && !hooks::install(*ctx, *hooks_)) {
+    } else if (hooked && exists() && hooks_ && !ctx->getMessageHook && !hooks::install(*ctx, *hooks_)) {
+        // (A window made anew while the sheet ran has its hooks already.)
         // The failure was reported; a window without its hooks would miss
         // keys and clicks, so it goes, as it does when they fail at creation.
         destroy();
