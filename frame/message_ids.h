@@ -538,3 +538,33 @@ constexpr uint32_t DicImportUnreadable = 0x10D0030;
 constexpr uint32_t DicImportTooLarge = 0x10D0031;
 constexpr uint32_t DicImportPathTooLong = 0x10D0032;
 } // namespace msgid
+
+// Settings sheet: the Basic page (title, the seven placements, the tips).
+namespace msgid {
+constexpr uint32_t BasicPageTitle = 0x1200001;
+constexpr uint32_t BasicPlacementFirst = 0x1200002;   // 0x1200002-0x1200008: placements 0-6
+constexpr uint32_t BasicPlacementLast = 0x1200008;
+constexpr uint32_t BasicTipPlacement = 0x1200009;
+constexpr uint32_t BasicTipLines = 0x120000A;
+constexpr uint32_t BasicTipCompleteVisible = 0x120000B;
+constexpr uint32_t BasicTipSubDefault = 0x120000C;
+constexpr uint32_t BasicTipSubAbsolute = 0x120000D;
+constexpr uint32_t BasicTipSubRelative = 0x120000E;
+constexpr uint32_t BasicTipSubCompleteVisible = 0x120000F;
+constexpr uint32_t BasicTipHideSub = 0x1200010;
+constexpr uint32_t BasicTipMoveMain = 0x1200011;
+constexpr uint32_t BasicTipMoveSub = 0x1200012;
+constexpr uint32_t BasicTipLimit = 0x1200013;
+constexpr uint32_t BasicTipAutoExecute = 0x1200015;
+constexpr uint32_t BasicTipToolTips = 0x1200016;
+constexpr uint32_t BasicTipLanguage = 0x1200017;
+// The palette page.
+constexpr uint32_t CharPageTitle = 0x1230001;
+constexpr uint32_t CharTipCategory = 0x1230002;
+constexpr uint32_t CharTipAutoClose = 0x1230003;
+constexpr uint32_t CharTipAutoCloseSep = 0x1230004;
+// The multi-user page.
+constexpr uint32_t MultiUserPageTitle = 0x1240001;
+constexpr uint32_t MultiUserTipSingle = 0x1240002;
+constexpr uint32_t MultiUserTipMulti = 0x1240003;
+} // namespace msgid

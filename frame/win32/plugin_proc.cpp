@@ -4,7 +4,9 @@
 #include "frame/plugin_rules.h"
 #include "frame/win32/language.h"
 #include "frame/win32/module.h"
+#include "frame/win32/plugin_app.h"
 #include "frame/win32/plugin_entry.h"
+#include "settings/win32/settings_sheet.h"
 
 #include <cwchar>
 
@@ -47,8 +49,9 @@ LRESULT entry::plugInProc(HWND editor, UINT code, WPARAM wParam, LPARAM lParam) 
     case ProcReady:
         return 1;
     case ProcSettings:
-        // The settings property sheet opens here once it exists; the host
-        // only needs to hear that the request was taken.
+        // Through the thread's main window, open or not: after OK it must
+        // close so that it reopens with the new settings.
+        if (PluginThreadContext* ctx = app::context()) ctx->mainWindow.runSettings(editor, PageBasic);
         return 1;
     case ProcName:
         return copyString(1, wParam, lParam);

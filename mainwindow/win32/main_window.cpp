@@ -50,6 +50,7 @@
 #include "outline/win32/subwindow_host.h"
 #include "palette/win32/palette_windows.h"
 #include "settings/setting_keys.h"
+#include "settings/win32/settings_sheet.h"
 #include "support/dictionary_store.h"
 #include "support/win32/dialog_dic_edit.h"
 #include "support/win32/dictionary_paths.h"
@@ -698,12 +699,37 @@ void MainWindow::runCommand(uint32_t id) {
     idle_ = true;
 }
 
+int MainWindow::runSettings(HWND parent, int startPage) {
+    PluginThreadContext* ctx = ownContext();
+    bool hooked = exists() && hooks_ && ctx;
+    if (hooked) hooks::remove(*ctx);
+    bool wasIdle = idle_;
+    idle_ = false;
+    SettingsSheetResult r = runSettingsSheet(parent, startPage);
+    idle_ = wasIdle;
+    if (r.result == 1) {
+        // The notice cannot be owned by this window once it is gone.
+        HWND owner = parent && parent != handle() && IsWindow(parent) ? parent : editor_;
+        if (exists()) destroy();
+        restartNotice(owner, r.restartNeeded);
+    } else if (hooked && exists() && hooks_ && !ctx->getMessageHook && !hooks::install(*ctx, *hooks_)) {
+        // (A window made anew while the sheet ran has its hooks already.)
+        // The failure was reported; a window without its hooks would miss
+        // keys and clicks, so it goes, as it does when they fail at creation.
+        destroy();
+    }
+    return r.result;
+}
+
 void MainWindow::onSysCommand(WPARAM wParam, LPARAM lParam) {
     if ((wParam & 0xFFF0) == SC_CLOSE) {
         destroy();
         return;
     }
     switch (wParam) {
+    case system_menu::Settings:
+        runSettings(handle(), PageBasic);
+        break;
     case system_menu::CustomizeToolbar:
         idle_ = false;
         SendMessageW(toolbar_, TB_CUSTOMIZE, 0, 0);
@@ -738,7 +764,7 @@ void MainWindow::onSysCommand(WPARAM wParam, LPARAM lParam) {
         }
         return;
     }
-    default: break;  // settings sheet, version and help come with their windows
+    default: break;  // version and help come with their windows
     }
     if (handle()) Window::onSysCommand(wParam, lParam);
 }

@@ -99,6 +99,13 @@ public:
 
     // The command dispatcher: what a button or menu item asks for.
     void runCommand(uint32_t id);
+    // Runs the settings sheet over parent, opening on the page at
+    // startPage. The thread's hooks are out while it runs (keys typed into
+    // the sheet are no commands). After OK this window closes, so that it
+    // reopens with the new settings, and the restart notice follows when
+    // a page needs it or a window is open anywhere; otherwise the hooks go
+    // back in. Returns the sheet's result (1 after OK).
+    int runSettings(HWND parent, int startPage);
 
     HWND toolbarWindow() const { return toolbar_; }
     bool docked() const { return rebar_.docked(); }

@@ -105,7 +105,15 @@ TEST_F(PluginExports, PlugInProcAnswers) {
     };
     EXPECT_EQ(proc(2304), 1);
     EXPECT_EQ(proc(2310), 1);
-    EXPECT_EQ(proc(2305), 1);
+    {
+        // The settings sheet opens over the editor; closed, the answer is 1.
+        Watcher user([](const SeenBox&) { return IDCANCEL; });
+        EXPECT_EQ(proc(2305), 1);
+        user.stop();
+        auto seen = user.seen();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].caption, englishMessage(0x11F0001));
+    }
     EXPECT_EQ(proc(2306), 0);
     EXPECT_EQ(proc(2308), 0);
     EXPECT_EQ(proc(2313), 0);
