@@ -41,7 +41,11 @@ PropertyDialogMake::PropertyDialogMake() : SettingsPage(VEXA_LANG_DLG_MAKE_SETTI
 
 void PropertyDialogMake::load() {
     filling_ = true;
-    subclassEntry();
+    if (!subclassEntry()) {
+        // Already said why; a disabled page shows and writes nothing.
+        filling_ = false;
+        return;
+    }
     SendMessageW(item(VEXA_IDC_MAKE_PROGRAM), EM_LIMITTEXT, StepTextLimit, 0);
     SendMessageW(item(VEXA_IDC_MAKE_ARGUMENTS), EM_LIMITTEXT, StepTextLimit, 0);
     SendMessageW(item(VEXA_IDC_MAKE_ENTRY), EM_LIMITTEXT, make_page::MaxEntryLength, 0);
@@ -305,7 +309,7 @@ void PropertyDialogMake::removeEntry() {
 
 bool PropertyDialogMake::subclassEntry() {
     HWND box = item(VEXA_IDC_MAKE_ENTRY);
-    if (!box) return false;
+    if (!box) return true;   // a library without the box: nothing to filter
     if (!SetPropW(box, kEntryProperty, this)) {
         warn(handle(), msgid::WindowPropertyFailed);
         disabled_ = true;

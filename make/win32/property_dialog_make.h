@@ -28,6 +28,7 @@ private:
     void apply() override;
     INT_PTR onPageCommand(WORD id, WORD code, HWND control) override;
 
+    // False (after the warning, with the page disabled) when it failed.
     bool subclassEntry();
     static LRESULT CALLBACK entryProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void cleanEntry();
