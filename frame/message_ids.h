@@ -568,3 +568,39 @@ constexpr uint32_t MultiUserPageTitle = 0x1240001;
 constexpr uint32_t MultiUserTipSingle = 0x1240002;
 constexpr uint32_t MultiUserTipMulti = 0x1240003;
 } // namespace msgid
+// Typesetting settings page.
+namespace msgid {
+constexpr uint32_t MakePageTitle = 0x1210001;
+constexpr uint32_t MakePageFirstTool = 0x1210002;       // ten tool names, 0x1210002-0x121000B
+constexpr uint32_t MakePageNoCommandFile = 0x121000C;
+constexpr uint32_t MakePageInvalidTemplate = 0x121000D;
+constexpr uint32_t MakePageStepNotRead = 0x121000E;
+constexpr uint32_t MakePageStepNotWritten = 0x121000F;
+constexpr uint32_t MakePageChooseProgram = 0x1210010;
+constexpr uint32_t MakePageTooManyEntries = 0x1210011;
+constexpr uint32_t MakePageStarInside = 0x1210012;
+constexpr uint32_t MakePageStarWithoutDot = 0x1210013;
+constexpr uint32_t MakePageTipTool = 0x1210014;
+constexpr uint32_t MakePageTipProgram = 0x1210015;
+constexpr uint32_t MakePageTipArguments = 0x1210016;
+constexpr uint32_t MakePageTipPsPdf = 0x1210017;
+constexpr uint32_t MakePageTipShortMake = 0x1210018;
+constexpr uint32_t MakePageTipDelete = 0x1210019;
+constexpr uint32_t MakePageTipAutoClose = 0x121001A;
+constexpr uint32_t MakePageTipCall = 0x121001B;
+constexpr uint32_t MakePageTipTeXEdit = 0x121001C;
+constexpr uint32_t MakePageTipPreviewer = 0x121001D;
+constexpr uint32_t MakePageTipStart = 0x121001E;
+constexpr uint32_t MakePageTipDepth = 0x121001F;
+constexpr uint32_t MakePageTipReport = 0x1210020;
+constexpr uint32_t MakePageTipUndo = 0x1210021;
+// The command file holds text the system's code page cannot store: it is
+// left as it was rather than rewritten with those characters lost.
+constexpr uint32_t MakePageFileWouldLoseText = 0x1210022;
+constexpr uint32_t FilterPrograms = 0x1020007;          // pairs of label|pattern|, as FilterTexFiles
+} // namespace msgid
+namespace cfgid {
+constexpr uint32_t HelpCommandLines = 0x3000C;
+constexpr uint32_t HelpAuxDeletion = 0x3000D;
+constexpr uint32_t HelpInverseSearch = 0x3000E;
+} // namespace cfgid

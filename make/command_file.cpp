@@ -53,6 +53,8 @@ bool isPreviewer(size_t section) { return section == 6 || section == 16; }
 
 ToolStep DefaultStep(size_t section) { return section < SectionCount ? Defaults[section] : ToolStep{}; }
 
+bool HasPrefixNoCase(u16view text, u16view prefix) { return startsWithNoCase(text, prefix); }
+
 ToolStep SplitCommandLine(u16view line) {
     u16 prefix;
     if (startsWithNoCase(line, CallPrefix)) prefix = CallPrefix;

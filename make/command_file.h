@@ -41,6 +41,10 @@ struct ToolStep {
 // The factory steps, the ones the shipped command file holds.
 ToolStep DefaultStep(size_t section);
 
+// Whether text begins with prefix, ignoring ASCII case (the prefixes and
+// labels of the file are plain ASCII).
+bool HasPrefixNoCase(u16view text, u16view prefix);
+
 // Splits a command line into program and arguments.
 ToolStep SplitCommandLine(u16view line);
 // program + " " + arguments (the paper variant puts the size argument first).

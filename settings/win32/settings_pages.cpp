@@ -1,6 +1,7 @@
 #include "settings/win32/settings_pages.h"
 
 #include "mainwindow/win32/property_dialog_shortcut.h"
+#include "make/win32/property_dialog_make.h"
 #include "palette/win32/property_dialog_char.h"
 #include "settings/win32/property_dialog_basic.h"
 #include "settings/win32/property_dialog_multiuser.h"
@@ -15,6 +16,7 @@ std::vector<std::unique_ptr<SettingsPage>> makeSettingsPages() {
     pages[PageSupport] = std::make_unique<PropertyDialogSupport>();
     pages[PageShortcut] = std::make_unique<PropertyDialogShortcut>();
     pages[PageChar] = std::make_unique<PropertyDialogChar>();
+    pages[PageMake] = std::make_unique<PropertyDialogMake>();
     pages[PageMultiUser] = std::make_unique<PropertyDialogMultiUser>();
     return pages;
 }
