@@ -604,3 +604,9 @@ constexpr uint32_t HelpCommandLines = 0x3000C;
 constexpr uint32_t HelpAuxDeletion = 0x3000D;
 constexpr uint32_t HelpInverseSearch = 0x3000E;
 } // namespace cfgid
+// Typesetting settings page: loading a shipped command set.
+namespace msgid {
+constexpr uint32_t MakePageTipLoadSet = 0x1210040;
+constexpr uint32_t MakePageNoCommandSets = 0x1210041;
+constexpr uint32_t MakePageCommandSetNotRead = 0x1210042;
+} // namespace msgid

@@ -484,3 +484,5 @@
 #define VEXA_IDC_MAKE_HELP_COMMANDS 1435
 #define VEXA_IDC_MAKE_HELP_DELETE 1436
 #define VEXA_IDC_MAKE_HELP_TEXEDIT 1439
+// The typesetting page's button that loads a shipped command set.
+#define VEXA_IDC_MAKE_LOAD_SET 1480

@@ -8,10 +8,15 @@
 #include "frame/win32/open_file_dialog.h"
 #include "frame/win32/plugin_app.h"
 #include "lang/resource_ids.h"
+#include "make/command_sets.h"
 #include "make/make_settings_page.h"
+#include "make/win32/folder_source_win32.h"
 #include "make/win32/source_jump.h"
 #include "settings/setting.h"
 
+#include <memory>
+#include <optional>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -81,6 +86,7 @@ void PropertyDialogMake::addTips() {
     tip(VEXA_IDC_MAKE_SHORT, msgid::MakePageTipShortMake);
     tip(VEXA_IDC_MAKE_AUTOCLOSE, msgid::MakePageTipAutoClose);
     tip(VEXA_IDC_MAKE_CALL, msgid::MakePageTipCall);
+    tip(VEXA_IDC_MAKE_LOAD_SET, msgid::MakePageTipLoadSet);
     for (int id : {VEXA_IDC_MAKE_TEXEDIT_NONE, VEXA_IDC_MAKE_TEXEDIT_UNSET, VEXA_IDC_MAKE_TEXEDIT_ALWAYS,
                    VEXA_IDC_MAKE_TEXEDIT_PARAM})
         tip(id, msgid::MakePageTipTeXEdit);
@@ -221,6 +227,9 @@ INT_PTR PropertyDialogMake::onPageCommand(WORD id, WORD code, HWND) {
     case VEXA_IDC_MAKE_BROWSE:
         if (code == BN_CLICKED) browse();
         return TRUE;
+    case VEXA_IDC_MAKE_LOAD_SET:
+        if (code == BN_CLICKED) loadCommandSet();
+        return TRUE;
     case VEXA_IDC_MAKE_CALL:
     case VEXA_IDC_MAKE_START:
         if (code == BN_CLICKED) {
@@ -275,6 +284,40 @@ void PropertyDialogMake::browse() {
     if (!open_file::choose(request, chosen)) return;
     u16 current = wide::u(itemText(VEXA_IDC_MAKE_PROGRAM).c_str());
     setItemText(VEXA_IDC_MAKE_PROGRAM, wide::w(make_page::ChosenProgram(chosen, current)));
+}
+
+namespace {
+
+// The sets as a menu below the button; the index of the choice, or none.
+std::optional<size_t> chooseSet(HWND page, HWND button, const std::vector<command_sets::Entry>& sets) {
+    struct MenuDeleter {
+        void operator()(HMENU m) const { DestroyMenu(m); }
+    };
+    std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter> owned(CreatePopupMenu());
+    HMENU menu = owned.get();
+    if (!menu) return std::nullopt;
+    for (size_t i = 0; i < sets.size(); ++i)
+        AppendMenuW(menu, MF_STRING, UINT_PTR(i + 1), wide::w(command_sets::MenuText(sets[i].name)));
+    RECT at{};
+    GetWindowRect(button, &at);
+    auto chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON,
+                                                   at.left, at.bottom, 0, page, nullptr));
+    if (chosen == 0 || chosen > sets.size()) return std::nullopt;
+    return size_t(chosen - 1);
+}
+
+} // namespace
+
+void PropertyDialogMake::loadCommandSet() {
+    u16 folder = command_sets::Folder(wide::u(lang::pluginFolder(instance()).c_str()));
+    std::vector<command_sets::Entry> sets = command_sets::List(folder, aux_delete::Win32FolderSource());
+    if (sets.empty()) return warn(handle(), msgid::MakePageNoCommandSets);
+    std::optional<size_t> chosen = chooseSet(handle(), item(VEXA_IDC_MAKE_LOAD_SET), sets);
+    if (!chosen) return;
+    std::optional<command_sets::Steps> steps = command_sets::Read(sets[*chosen].path);
+    if (!steps) return warn(handle(), msgid::MakePageCommandSetNotRead);
+    steps_ = *steps;
+    showStep(set_, selectedTool());
 }
 
 void PropertyDialogMake::addEntry() {

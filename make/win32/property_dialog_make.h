@@ -49,6 +49,9 @@ private:
     void addEntry();
     void removeEntry();
     void browse();
+    // Offers the shipped command sets and copies the chosen one's steps
+    // into the page; the files are written only by OK, as for any edit.
+    void loadCommandSet();
     void texEditChanged();
 
     std::array<command_file::ToolStep, command_file::SectionCount> steps_{};

@@ -9,6 +9,7 @@
 #include "frame/win32/language.h"
 #include "lang/resource_ids.h"
 #include "make/command_file.h"
+#include "make/command_sets.h"
 #include "make/line_file.h"
 #include "make/win32/source_jump.h"
 #include "settings/win32/settings_sheet.h"
@@ -31,9 +32,11 @@ struct Template {
     std::vector<size_t> commandLine, echoLine;   // by section
 };
 
-Template makeTemplate(bool brokenLabel = false) {
+Template makeTemplate(bool brokenLabel = false, const std::string& header = "",
+                      command_file::ToolStep (*stepOf)(size_t) = command_file::DefaultStep) {
     Template t;
     std::vector<std::string> lines{"@echo off", "goto %~1"};
+    if (!header.empty()) lines.insert(lines.begin() + 1, header);
     for (size_t k = 0; k < command_file::SectionCount; ++k) {
         size_t label = lines.size();
         std::string name = str::toUtf8(command_file::Labels[k]);
@@ -42,7 +45,7 @@ Template makeTemplate(bool brokenLabel = false) {
         size_t span = previewer ? command_file::PreviewerCommandOffset : command_file::CommandOffset;
         for (size_t i = 1; i <= span; ++i) lines.push_back("rem " + name + " " + std::to_string(i));
         auto put = [&](size_t echo, size_t command, bool paper) {
-            std::string line = str::toUtf8(command_file::CommandLine(command_file::DefaultStep(k), paper));
+            std::string line = str::toUtf8(command_file::CommandLine(stepOf(k), paper));
             lines[label + command] = line;
             lines[label + echo] = "echo    " + line;
         };
@@ -290,6 +293,135 @@ TEST_F(MakeSettingsPage, AFileTheCodePageCannotHoldIsLeftAsItWasWithAWarning) {
     ASSERT_TRUE(user.found());
     EXPECT_EQ(warnings, std::vector<std::wstring>{lang::message(msgid::MakePageFileWouldLoseText)});
     EXPECT_EQ(commandFile(), wide);
+}
+
+// The set the test loads: its own TeX compiler and, in the set with source
+// specials, a PDF viewer with forward search in place of the DVI previewer.
+command_file::ToolStep uplatexStep(size_t k) {
+    if (k == 0) return {u"\"uplatex\"", u"-kanji=utf8 \"%Vexa2_CFName%.tex\""};
+    if (k == 16) return {u"%Vexa2_start% \"SumatraPDF.exe\"", u"-forward-search \"%Vexa2_FName%.tex\" %Vexa2_Line%"};
+    return command_file::DefaultStep(k);
+}
+
+// Whether a button's text fits inside it in the font the dialog gave it.
+bool textFits(HWND button) {
+    wchar_t caption[128] = {};
+    GetWindowTextW(button, caption, 128);
+    HDC dc = GetDC(button);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(button, WM_GETFONT, 0, 0)));
+    RECT needed{};
+    DrawTextW(dc, caption, -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+    SelectObject(dc, old);
+    ReleaseDC(button, dc);
+    RECT room{};
+    GetClientRect(button, &room);
+    return needed.right + 6 <= room.right;   // the frame takes a few pixels each side
+}
+
+// The popup menu open on the thread of window, or none within the limit.
+HWND openMenu(HWND window, DWORD limitMs = 20000) {
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < limitMs) {
+        struct Find {
+            HWND hit = nullptr;
+            static BOOL CALLBACK visit(HWND w, LPARAM self) {
+                wchar_t cls[16] = {};
+                GetClassNameW(w, cls, 16);
+                if (!IsWindowVisible(w) || std::wstring(cls) != L"#32768") return TRUE;
+                reinterpret_cast<Find*>(self)->hit = w;
+                return FALSE;
+            }
+        } find;
+        EnumThreadWindows(thread, &Find::visit, reinterpret_cast<LPARAM>(&find));
+        if (find.hit) return find.hit;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+// Presses the load button (posted: the menu runs until it is closed), reads
+// the menu's items and chooses the one at position with the keyboard. The
+// items are empty when no menu came up.
+std::vector<std::wstring> loadSet(HWND page, int position) {
+    HWND button = GetDlgItem(page, VEXA_IDC_MAKE_LOAD_SET);
+    PostMessageW(page, WM_COMMAND, MAKEWPARAM(VEXA_IDC_MAKE_LOAD_SET, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    HWND popup = openMenu(page);
+    if (!popup) return {};
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    std::vector<std::wstring> items;
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        wchar_t buf[128] = {};
+        GetMenuStringW(menu, UINT(i), buf, 128, MF_BYPOSITION);
+        items.push_back(buf);
+    }
+    for (int i = 0; i <= position; ++i) PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+    DWORD start = GetTickCount();
+    while (IsWindow(popup) && IsWindowVisible(popup) && GetTickCount() - start < 20000) Sleep(20);
+    return items;
+}
+
+TEST_F(MakeSettingsPage, ALoadedCommandSetFillsTheStepsAndOkWritesOnlyItsLines) {
+    Template user = makeTemplate();
+    ASSERT_NO_FATAL_FAILURE(writeCommandFile(user.text));
+    Template set = makeTemplate(false, "rem Name: upLaTeX & upbibtex", uplatexStep);
+    std::string broken = makeTemplate(true, "rem Name: A broken set").text;
+    ASSERT_TRUE(folder.dir().makeFolder(command_sets::FolderName));
+    ASSERT_TRUE(folder.dir().write(u"command_sets\\uplatex.bat", set.text));
+    ASSERT_TRUE(folder.dir().write(u"command_sets\\broken.bat", broken));
+
+    std::wstring warning = lang::message(msgid::CaptionWarning);
+    std::vector<std::wstring> items, brokenMessages, okWarnings;
+    std::wstring afterBroken, program, arguments;
+    bool fits = false;
+    lang_test::Watcher watcher(lang::message(msgid::SettingsCaption), [&](HWND sheet) {
+        HWND page = findPage(sheet);
+        if (!page) return;
+        fits = textFits(GetDlgItem(page, VEXA_IDC_MAKE_LOAD_SET)) && textFits(GetDlgItem(page, VEXA_IDC_MAKE_START)) &&
+               textFits(GetDlgItem(page, VEXA_IDC_MAKE_CALL));
+        click(page, VEXA_IDC_MAKE_SET2);
+        chooseTool(page, 6);
+        // The broken set says so and changes nothing.
+        items = loadSet(page, 0);
+        if (HWND box = waitWindow(warning)) {
+            brokenMessages.push_back(lang_test::messageBoxText(box));
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            DWORD start = GetTickCount();
+            while (IsWindow(box) && GetTickCount() - start < 20000) Sleep(20);
+        }
+        afterBroken = text(page, VEXA_IDC_MAKE_PROGRAM);
+        loadSet(page, 1);
+        program = text(page, VEXA_IDC_MAKE_PROGRAM);
+        arguments = text(page, VEXA_IDC_MAKE_ARGUMENTS);
+        okWarnings = pressAndClose(sheet, PSBTN_OK);
+    });
+    SettingsSheetResult result = runSettingsSheet(nullptr, PageMake);
+    watcher.join();
+    ASSERT_TRUE(watcher.found());
+    EXPECT_TRUE(fits) << "the buttons of the command line row show their whole text";
+    EXPECT_EQ(items, (std::vector<std::wstring>{L"A broken set", L"upLaTeX && upbibtex"}));
+    EXPECT_EQ(brokenMessages, std::vector<std::wstring>{lang::message(msgid::MakePageCommandSetNotRead)});
+    EXPECT_EQ(afterBroken, L"%Vexa2_start% \"dviout\"");
+    EXPECT_EQ(program, L"%Vexa2_start% \"SumatraPDF.exe\"") << "the shown step is the set's";
+    EXPECT_EQ(arguments, L"-forward-search \"%Vexa2_FName%.tex\" %Vexa2_Line%");
+    EXPECT_TRUE(okWarnings.empty());
+    EXPECT_EQ(result.result, 1);
+
+    // The user's file takes the set's lines where the set differs, and
+    // keeps every other line of its own.
+    std::vector<std::string> before = splitLines(user.text), after = splitLines(commandFile()),
+                             wanted = splitLines(set.text);
+    ASSERT_EQ(after.size(), before.size());
+    std::vector<size_t> changed;
+    for (size_t n = 0; n < before.size(); ++n)
+        if (before[n] != after[n]) changed.push_back(n);
+    size_t paper = command_file::PaperVariantDistance;
+    EXPECT_EQ(changed, (std::vector<size_t>{user.echoLine[0], user.commandLine[0], user.echoLine[16] - paper,
+                                            user.commandLine[16] - paper, user.echoLine[16], user.commandLine[16]}));
+    for (size_t n : changed) EXPECT_EQ(after[n], wanted[n + 1]) << n;   // the set has one header line more
+    EXPECT_EQ(folder.dir().read(u"command_sets\\uplatex.bat"), set.text);
+    EXPECT_EQ(folder.dir().read(u"command_sets\\broken.bat"), broken);
 }
 
 } // namespace
