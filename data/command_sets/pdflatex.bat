@@ -207,11 +207,11 @@ goto :eof
 
 :pdfview2
 rem PDF viewer, jump set
-call :inverse
-echo    %Vexa2_start% "SumatraPDF.exe" -reuse-instance -inverse-search "%Vexa2s_inverse%" -forward-search "%Vexa2_FPath%\%Vexa2_FName%.tex" %Vexa2_Line% "%Vexa2_CFPath%\%Vexa2_CFName%.pdf"
+call :editor
+echo    %Vexa2_start% "SumatraPDF.exe" -reuse-instance -inverse-search "\"%Vexa2s_editor%\" /l %%l \"%%f\"" -forward-search "%Vexa2_FPath%\%Vexa2_FName%.tex" %Vexa2_Line% "%Vexa2_CFPath%\%Vexa2_CFName%.pdf"
 rem
 rem
-%Vexa2_start% "SumatraPDF.exe" -reuse-instance -inverse-search "%Vexa2s_inverse%" -forward-search "%Vexa2_FPath%\%Vexa2_FName%.tex" %Vexa2_Line% "%Vexa2_CFPath%\%Vexa2_CFName%.pdf"
+%Vexa2_start% "SumatraPDF.exe" -reuse-instance -inverse-search "\"%Vexa2s_editor%\" /l %%l \"%%f\"" -forward-search "%Vexa2_FPath%\%Vexa2_FName%.tex" %Vexa2_Line% "%Vexa2_CFPath%\%Vexa2_CFName%.pdf"
 goto :eof
 
 :jpeg2ps2
@@ -237,16 +237,15 @@ if exist "%Vexa2_CFName%.pdf" exit /b 0
 echo Vexa2: pdflatex has not written the PDF; typeset the document first.
 exit /b 1
 
-rem The viewer's inverse-search command, made from TEXEDIT (the editor's
-rem program and its line option, with %d for the line and %s for the file):
-rem the viewer wants %l and %f and its inner quotes written as \".
-rem Empty when TEXEDIT is not set; the viewer then keeps its own setting.
-:inverse
-set "Vexa2s_inverse="
+rem The editor's program for the viewer's inverse search: the first word
+rem of TEXEDIT, which the plug-in sets to it. The viewer line adds the
+rem line option /l and the viewer's placeholders, %l for the line and %f
+rem for the file, with inner quotes written as \".
+:editor
+set "Vexa2s_editor="
 if not defined TEXEDIT goto :eof
-setlocal EnableDelayedExpansion
-set "Vexa2s_v=!TEXEDIT:%%d=%%l!"
-set "Vexa2s_v=!Vexa2s_v:%%s=%%f!"
-set "Vexa2s_v=!Vexa2s_v:"=\"!"
-endlocal & set "Vexa2s_inverse=%Vexa2s_v%"
+call :editorfrom %TEXEDIT%
+goto :eof
+:editorfrom
+set "Vexa2s_editor=%~1"
 goto :eof

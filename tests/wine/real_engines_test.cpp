@@ -7,6 +7,7 @@
 #include "base/str.h"
 #include "base/win32/wide.h"
 #include "tests/support/temp_dir.h"
+#include "tests/wine/batch_record.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -101,13 +102,26 @@ protected:
     }
 
     // Runs the dispatcher for one command type in the document's folder.
-    DWORD run(int type, u16view commandFile) {
+    DWORD run(int type, u16view commandFile, const std::map<u16, u16>& extra = {}) {
+        const u16 folder = tmp_.file(u"doc");
+        std::map<u16, u16> vars = extra; // insert keeps what the caller gave
+        vars.insert({{u"Vexa2_Type", str::fromInt(type)}, {u"Vexa2_Set", u"1"}, {u"Vexa2_cmd", u16(commandFile)},
+                     {u"Vexa2_CFName", u"main"}, {u"Vexa2_CFPath", folder}, {u"Vexa2_FName", u"main"},
+                     {u"Vexa2_FPath", folder}, {u"Vexa2_Line", u"5"}, {u"Vexa2_PSize", u"a4"},
+                     {u"Vexa2_New", u"1"}, {u"Vexa2_PSPDFDefault", u"0"}, {u"Vexa2_AutoClose", u"1"},
+                     {u"Vexa2_ShortMake", u"0"}, {u"Vexa2_DLLPath", tmp_.file(u"plugin")}});
+        return runBatch(tmp_.file(u"plugin\\Vexa2.bat"), vars);
+    }
+
+    // Runs a batch file in the document's folder with these variables added
+    // (and TEXEDIT only when given), the stand-ins first on the PATH.
+    DWORD runBatch(const u16& batch, const std::map<u16, u16>& vars) {
         std::map<u16, u16> env;
         if (wchar_t* b = GetEnvironmentStringsW()) {
             for (const wchar_t* p = b; *p; p += wcslen(p) + 1) {
                 u16 e = wide::u(p);
                 size_t eq = e.find(u'=', 1);
-                if (eq == u16::npos || e.starts_with(u"Vexa2_")) continue;
+                if (eq == u16::npos || e.starts_with(u"Vexa2") || e.starts_with(u"TEXEDIT=")) continue;
                 env[e.substr(0, eq)] = e.substr(eq + 1);
             }
             FreeEnvironmentStringsW(b);
@@ -119,12 +133,6 @@ protected:
             it = str::equalsNoCase(it->first, u"PATH") ? env.erase(it) : std::next(it);
         env[u"PATH"] = tmp_.file(u"bin") + (path.empty() ? u16() : u";" + path);
         const u16 folder = tmp_.file(u"doc");
-        const std::map<u16, u16> vars = {
-            {u"Vexa2_Type", str::fromInt(type)}, {u"Vexa2_Set", u"1"}, {u"Vexa2_cmd", u16(commandFile)},
-            {u"Vexa2_CFName", u"main"}, {u"Vexa2_CFPath", folder}, {u"Vexa2_FName", u"main"},
-            {u"Vexa2_FPath", folder}, {u"Vexa2_Line", u"5"}, {u"Vexa2_PSize", u"a4"}, {u"Vexa2_New", u"1"},
-            {u"Vexa2_PSPDFDefault", u"0"}, {u"Vexa2_AutoClose", u"1"}, {u"Vexa2_ShortMake", u"0"},
-            {u"Vexa2_DLLPath", tmp_.file(u"plugin")}};
         for (auto& [k, v] : vars) env[k] = v;
         u16 block;
         for (auto& [k, v] : env) block += k + u"=" + v + u'\0';
@@ -138,7 +146,6 @@ protected:
         si.dwFlags = STARTF_USESTDHANDLES;
         si.hStdInput = si.hStdOutput = si.hStdError = nul;
         PROCESS_INFORMATION pi{};
-        const u16 batch = tmp_.file(u"plugin\\Vexa2.bat");
         BOOL ok = CreateProcessW(w(batch), nullptr, nullptr, nullptr, TRUE,
                                  CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, block.data(), w(folder), &si, &pi);
         CloseHandle(nul);
@@ -231,6 +238,53 @@ TEST_F(RealEngines, AStepThatNeedsADviFileFailsInAPdfSet) {
     EXPECT_EQ(run(4, commandFile), 1u); // PostScript: TeX, then the DVI step
     EXPECT_TRUE(tmp_.read(u"doc\\main.pdf").starts_with("%PDF-"));
     EXPECT_FALSE(tmp_.exists(u"doc\\main.ps"));
+}
+
+// The jump set's viewer finds its way back to the editor whose program
+// TEXEDIT names first; a folder with blanks and parentheses stays whole.
+TEST_F(RealEngines, TheViewersWayBackIsTheEditorThatTexEditNames) {
+    ASSERT_TRUE(tmp_.write(u"probe.bat", "@echo off\r\ncall \"%SETFILE%\" editor\r\n"
+                                         "set Vexa2s_editor>\"%OUTFILE%\"\r\n"));
+    const char* sets[] = {"uplatex.bat", "pdflatex.bat", "lualatex.bat", "latexmk.bat"};
+    for (const char* set : sets) {
+        SCOPED_TRACE(set);
+        std::map<u16, u16> vars = {{u"SETFILE", data_ + u"\\command_sets\\" + str::fromUtf8(set)},
+                                   {u"OUTFILE", tmp_.file(u"out.txt")},
+                                   {u"TEXEDIT", u"\"C:\\Program Files (x86)\\Ed\\ed.exe\" /l %d \"%s\""}};
+        runBatch(tmp_.file(u"probe.bat"), vars);
+        EXPECT_EQ(tmp_.read(u"out.txt"), "Vexa2s_editor=C:\\Program Files (x86)\\Ed\\ed.exe\r\n");
+        // Without TEXEDIT there is no editor to go back to.
+        vars.erase(u"TEXEDIT");
+        platform::deleteFile(tmp_.file(u"out.txt"));
+        runBatch(tmp_.file(u"probe.bat"), vars);
+        EXPECT_EQ(tmp_.read(u"out.txt"), "");
+    }
+}
+
+// PDF preview in the jump set: the viewer (a recorder standing in for it)
+// opens the engine's PDF at the caret's line of the edited file and gets
+// the way back.
+TEST_F(RealEngines, TheJumpSetOpensTheViewerAtTheCaretLine) {
+    if (!platform::fileExists(u"Z:\\usr\\bin\\pdflatex")) GTEST_SKIP() << "pdflatex is missing (scripts/setup.sh)";
+    const u16 commandFile = tmp_.file(u"Vexa2cmd.bat");
+    ASSERT_TRUE(copyFile(data_ + u"\\command_sets\\pdflatex.bat", commandFile));
+    installTools({{u"pdflatex", ""}});
+    ASSERT_TRUE(copyFile(moduleFolder() + u"\\batch_recorder.exe", tmp_.file(u"bin\\SumatraPDF.exe")));
+    ASSERT_TRUE(tmp_.write(u"doc\\main.tex", "\\documentclass{article}\n\\begin{document}\nx\n\\end{document}\n"));
+    const u16 record = tmp_.file(u"record.txt"), folder = tmp_.file(u"doc");
+    EXPECT_EQ(run(8, commandFile,
+                  {{u"Vexa2_Set", u"2"}, {u"Vexa2_FName", u"chapter"}, {u"Vexa2_Line", u"17"},
+                   {u"TEXEDIT", u"\"C:\\Ed\\ed.exe\" /l %d \"%s\""}, {u"VEXA_RECORD", record}}),
+              0u);
+    std::vector<batch_record::Call> calls;
+    for (int i = 0; i < 400 && calls.empty(); ++i, Sleep(50)) // the viewer starts detached
+        calls = batch_record::parse(tmp_.read(u"record.txt"));
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].args, (std::vector<u16>{u"-reuse-instance", u"-inverse-search",
+                                               u"\"C:\\Ed\\ed.exe\" /l %l \"%f\"", u"-forward-search",
+                                               folder + u"\\chapter.tex", u"17", folder + u"\\main.pdf"}));
+    EXPECT_TRUE(tmp_.read(u"doc\\main.pdf").starts_with("%PDF-"));
+    EXPECT_TRUE(tmp_.exists(u"doc\\main.synctex.gz"));
 }
 
 } // namespace

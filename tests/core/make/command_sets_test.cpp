@@ -58,7 +58,7 @@ TEST(CommandSets, EachIsACompleteCommandFileThatRewritesToItself) {
             ASSERT_TRUE(file.ReadStep(18, jump));
             EXPECT_NE(jump.arguments.find(u"-forward-search \"%Vexa2_FPath%\\%Vexa2_FName%.tex\" %Vexa2_Line%"),
                       u16::npos);
-            EXPECT_NE(jump.arguments.find(u"-inverse-search \"%Vexa2s_inverse%\""), u16::npos);
+            EXPECT_NE(jump.arguments.find(u"-inverse-search \"\\\"%Vexa2s_editor%\\\" /l %%l \\\"%%f\\\"\""), u16::npos);
         }
         EXPECT_EQ(dir.read(u"set.bat"), original) << "rewriting the steps changed the file";
     }
