@@ -50,7 +50,8 @@ rem   9  nothing here: the plug-in starts Vexa2Usr.bat for this type
 rem  10  image to EPS          jpeg2ps
 rem
 rem The bibliography step runs only when the root's .aux file, just written
-rem by the first TeX pass, names a database (a \bibdata line); the index
+rem by the first TeX pass, names a database (a \bibdata line), or when the
+rem pass left a .bcf file, biblatex's request to biber; the index
 rem step only when the root's .idx file exists. The tools end with an error
 rem when they have nothing to do, and that must not stop a document without
 rem a bibliography or an index before its last TeX passes.
@@ -196,12 +197,15 @@ set "Vexa2d_stale=1"
 call :step %1
 goto :eof
 
-rem The bibliography step, when the root's .aux file names a database.
+rem The bibliography step, when the root's .aux file names a database or
+rem biblatex asked biber for one.
 rem find ends with a nonzero code when the line or the file is missing.
 :bibstep
 if defined Vexa2d_failed goto :eof
+if exist "%Vexa2_CFName%.bcf" goto bibrun
 "%Vexa2d_find%" "\bibdata" "%Vexa2_CFName%.aux" >nul 2>&1
 if errorlevel 1 goto :eof
+:bibrun
 call :step bib
 goto :eof
 

@@ -3,12 +3,15 @@
 # Quick when everything is already there.
 set -euo pipefail
 
+# texlive-lang-japanese and latexmk: the real-engine tests typeset with
+# pLaTeX, upLaTeX, pdfLaTeX and latexmk through the shipped command sets.
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 for p in cmake make g++ pkg-config libgtest-dev googletest libbenchmark-dev \
          g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xauth \
          locales fonts-ipafont-gothic imagemagick x11-apps binutils-mingw-w64-i686 \
-         texlive-latex-base texlive-binaries fp-utils; do
+         texlive-latex-base texlive-binaries fp-utils \
+         texlive-lang-japanese latexmk; do
   have_pkg "$p" || need+=("$p")
 done
 

@@ -219,6 +219,18 @@ TEST_F(BatchDispatch, EachTypeRunsItsStepsInOrder) {
     EXPECT_TRUE(labels(0).empty());
 }
 
+// biblatex with biber names no database in the .aux file; its .bcf file is
+// what asks for the bibliography step.
+TEST_F(BatchDispatch, ABiberControlFileAsksForTheBibliographyStep) {
+    ASSERT_TRUE(writeBeside(u".aux", "\\relax\n\\abx@aux@cite{0}{k}\n"));
+    EXPECT_EQ(run(2), 0u);
+    EXPECT_EQ(labels(3), (L{u"tex1", u"tex1", u"tex1"}));
+    reset();
+    ASSERT_TRUE(writeBeside(u".bcf", "<?xml version=\"1.0\"?>\n<bcf:controlfile/>\n"));
+    EXPECT_EQ(run(2), 0u);
+    EXPECT_EQ(labels(4), (L{u"tex1", u"bib1", u"tex1", u"tex1"}));
+}
+
 // The plug-in compares the file times and says which outputs are fresh; a
 // lead-in step runs unless its output exists and is reported fresh.
 TEST_F(BatchDispatch, ShortMakeRunsLeadInStepsOnlyWhenTheirOutputIsStale) {

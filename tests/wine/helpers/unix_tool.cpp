@@ -10,13 +10,21 @@
 // names must be relative to the current folder. Exit codes of its own:
 // 125 when the script cannot be written or started, 124 when the program
 // has not ended within three minutes.
+//
+// A copy of it under a tool's name, say platex.exe in a folder on the PATH,
+// runs that tool with all of its arguments, so a shipped command file runs
+// as it stands: the Linux command is /usr/bin/<name>, or the text of
+// <name>.unix beside the copy (a shell command prefix, for example
+// "env PTEX_KANJI_ENC=sjis /usr/bin/platex" or another program's path).
 #include "base/str.h"
 #include "base/win32/wide.h"
 
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cctype>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -52,19 +60,38 @@ bool writeBytes(const std::wstring& path, const std::string& bytes) {
     return ok;
 }
 
-std::string readBytes(const std::wstring& path) {
+std::string readBytes(const std::wstring& path, size_t limit = 64) {
     HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return {};
-    char buf[64];
+    std::string buf(limit, '\0');
     DWORD got = 0;
-    ReadFile(h, buf, sizeof(buf), &got, nullptr);
+    ReadFile(h, buf.data(), DWORD(limit), &got, nullptr);
     CloseHandle(h);
-    return std::string(buf, got);
+    buf.resize(got);
+    return buf;
+}
+
+// The shell command that a copy named after a tool stands for; empty for
+// the helper under its own name, which takes the program as first argument.
+std::string toolCommand() {
+    wchar_t self[MAX_PATH * 4];
+    DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH * 4);
+    if (!n || n >= MAX_PATH * 4) return {};
+    std::wstring path(self, n);
+    size_t slash = path.find_last_of(L'\\'), dot = path.find_last_of(L'.');
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) dot = path.size();
+    std::wstring stem = path.substr(slash == std::wstring::npos ? 0 : slash + 1, dot - slash - 1);
+    if (_wcsicmp(stem.c_str(), L"unix_tool") == 0) return {};
+    std::string sidecar = readBytes(path.substr(0, dot) + L".unix", 4096);
+    while (!sidecar.empty() && std::isspace(static_cast<unsigned char>(sidecar.back()))) sidecar.pop_back();
+    if (!sidecar.empty()) return sidecar;
+    return "/usr/bin/" + utf8(stem.c_str());
 }
 
 int run(int argc, wchar_t** argv) {
-    if (argc < 2) return 125;
+    const std::string tool = toolCommand();
+    if (tool.empty() && argc < 2) return 125;
     wchar_t cwd[MAX_PATH * 4];
     DWORD n = GetCurrentDirectoryW(MAX_PATH * 4, cwd);
     std::string folder = n && n < MAX_PATH * 4 ? unixPath(cwd) : std::string();
@@ -74,7 +101,7 @@ int run(int argc, wchar_t** argv) {
     // pass on as literal quotes.
     std::string stem = "/tmp/vexa2-unix-tool-" + std::to_string(GetCurrentProcessId()) + "-" +
                        std::to_string(GetTickCount());
-    std::string command = "exec";
+    std::string command = tool.empty() ? "exec" : "exec " + tool;
     for (int i = 1; i < argc; ++i) command += " " + shellQuoted(utf8(argv[i]));
     std::string script = "(cd " + shellQuoted(folder) + " && " + command + " </dev/null >/dev/null 2>&1)\n" +
                          "echo $? > " + shellQuoted(stem + ".tmp") + "\n" +
