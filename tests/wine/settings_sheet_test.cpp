@@ -393,6 +393,10 @@ TEST_F(SettingsSheet, EveryControlHasItsTipUnlessTipsAreOff) {
 }
 
 TEST_F(SettingsSheet, CancelAfterVisitingEveryPageLeavesTheFileAlone) {
+    // The typesetting page reads the shipped command file; it must come
+    // through untouched as well.
+    ASSERT_TRUE(CopyFileW((distFolder() + L"Vexa2cmd.bat").c_str(), path(dir, L"Vexa2cmd.bat").c_str(), FALSE));
+    const std::string commands = dir.read(u"Vexa2cmd.bat");
     load();
     int pages = 0;
     SheetRun r = run([&](HWND sheet) {
@@ -408,8 +412,9 @@ TEST_F(SettingsSheet, CancelAfterVisitingEveryPageLeavesTheFileAlone) {
     });
     ASSERT_TRUE(r.opened);
     EXPECT_TRUE(r.closed);
-    EXPECT_GE(pages, 3);
+    EXPECT_EQ(pages, 6);
     EXPECT_EQ(file(), kStartFile);
+    EXPECT_EQ(dir.read(u"Vexa2cmd.bat"), commands);
     EXPECT_TRUE(r.boxes.empty());
 }
 
