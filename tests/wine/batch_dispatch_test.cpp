@@ -8,8 +8,10 @@
 #include "make/command_file.h"
 #include "tests/support/temp_dir.h"
 #include "tests/wine/batch_record.h"
+#include "tests/wine/batch_run_support.h"
 
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <algorithm>
@@ -20,29 +22,9 @@ namespace {
 
 using wide::w;
 
-u16 moduleFolder() {
-    wchar_t buf[MAX_PATH * 4];
-    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH * 4);
-    u16 p = wide::u(buf, n);
-    return p.substr(0, p.find_last_of(u'\\'));
-}
-
-// data\ of the source tree, searched upwards from the test program.
-u16 shippedFolder() {
-    u16 dir = moduleFolder();
-    while (!dir.empty()) {
-        if (platform::fileExists(dir + u"\\data\\Vexa2.bat")) return dir + u"\\data";
-        size_t cut = dir.find_last_of(u'\\');
-        if (cut == u16::npos) break;
-        dir.resize(cut);
-    }
-    return {};
-}
-
-bool copyFile(u16view from, u16view to) {
-    std::string bytes;
-    return platform::readFile(from, bytes) && platform::writeFileAtomic(to, bytes);
-}
+using batch_run::copyFile;
+using batch_run::moduleFolder;
+using batch_run::shippedFolder;
 
 using batch_record::Call;
 
@@ -106,40 +88,15 @@ protected:
         env[u"Vexa2_DLLPath"] = plugin_;
         env[u"VEXA_RECORD"] = record_;
         for (auto& [k, v] : vars_) env[k] = v;
-        u16 block;
-        for (auto& [k, v] : env) block += k + u"=" + v + u'\0';
-        block += u'\0';
-
-        SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
-        HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
-                                 OPEN_EXISTING, 0, nullptr);
-        STARTUPINFOW si{};
-        si.cb = sizeof(si);
-        si.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
-        si.wShowWindow = SW_SHOW;
-        si.hStdInput = input ? input : nul;
-        si.hStdOutput = nul;
-        si.hStdError = nul;
-        PROCESS_INFORMATION pi{};
         u16 file = batch.empty() ? plugin_ + u"\\Vexa2.bat" : u16(batch);
-        BOOL ok = CreateProcessW(w(file), nullptr, nullptr, nullptr, TRUE,
-                                 CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, block.data(), w(rootFolder_), &si, &pi);
-        CloseHandle(nul);
-        if (!ok) {
-            ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
-            return 0xFFFF;
-        }
-        CloseHandle(pi.hThread);
+        HANDLE started = batch_run::start(file, env, rootFolder_, input, true);
+        if (!started) return 0xFFFF;
         if (process) {
-            *process = pi.hProcess;
+            *process = started;
             return 0;
         }
         (void)pid;
-        EXPECT_EQ(WaitForSingleObject(pi.hProcess, runTimeout_), WAIT_OBJECT_0);
-        DWORD code = 0xFFFF;
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hProcess);
-        return code;
+        return batch_run::finish(started, runTimeout_);
     }
 
     // The record once it holds `count` calls (detached viewers write late),
@@ -164,17 +121,8 @@ protected:
     void reset() { platform::deleteFile(record_); }
 
     static std::map<u16, u16> baseEnv() {
-        std::map<u16, u16> env;
-        if (wchar_t* b = GetEnvironmentStringsW()) {
-            for (const wchar_t* p = b; *p; p += wcslen(p) + 1) {
-                u16 e = wide::u(p);
-                size_t eq = e.find(u'=', 1);
-                if (eq == u16::npos || e.starts_with(u"Vexa2_") || e.starts_with(u"VEXA_")) continue;
-                env[e.substr(0, eq)] = e.substr(eq + 1);
-            }
-            FreeEnvironmentStringsW(b);
-        }
-        return env;
+        return batch_run::environment(
+            [](const u16& e) { return e.starts_with(u"Vexa2_") || e.starts_with(u"VEXA_"); });
     }
 
     TempDir tmp_;

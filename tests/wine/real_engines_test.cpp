@@ -8,8 +8,10 @@
 #include "base/win32/wide.h"
 #include "tests/support/temp_dir.h"
 #include "tests/wine/batch_record.h"
+#include "tests/wine/batch_run_support.h"
 
 #include <gtest/gtest.h>
+
 #include <windows.h>
 
 #include <cctype>
@@ -22,29 +24,9 @@ namespace {
 
 using wide::w;
 
-u16 moduleFolder() {
-    wchar_t buf[MAX_PATH * 4];
-    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH * 4);
-    u16 p = wide::u(buf, n);
-    return p.substr(0, p.find_last_of(u'\\'));
-}
-
-// data\ of the source tree, searched upwards from the test program.
-u16 shippedFolder() {
-    u16 dir = moduleFolder();
-    while (!dir.empty()) {
-        if (platform::fileExists(dir + u"\\data\\Vexa2.bat")) return dir + u"\\data";
-        size_t cut = dir.find_last_of(u'\\');
-        if (cut == u16::npos) break;
-        dir.resize(cut);
-    }
-    return {};
-}
-
-bool copyFile(u16view from, u16view to) {
-    std::string bytes;
-    return platform::readFile(from, bytes) && platform::writeFileAtomic(to, bytes);
-}
+using batch_run::copyFile;
+using batch_run::moduleFolder;
+using batch_run::shippedFolder;
 
 // A tool of a command file and the Linux command that stands in for it.
 struct Tool {
@@ -116,50 +98,17 @@ protected:
     // Runs a batch file in the document's folder with these variables added
     // (and TEXEDIT only when given), the stand-ins first on the PATH.
     DWORD runBatch(const u16& batch, const std::map<u16, u16>& vars) {
-        std::map<u16, u16> env;
-        if (wchar_t* b = GetEnvironmentStringsW()) {
-            for (const wchar_t* p = b; *p; p += wcslen(p) + 1) {
-                u16 e = wide::u(p);
-                size_t eq = e.find(u'=', 1);
-                if (eq == u16::npos || e.starts_with(u"Vexa2") || e.starts_with(u"TEXEDIT=")) continue;
-                env[e.substr(0, eq)] = e.substr(eq + 1);
-            }
-            FreeEnvironmentStringsW(b);
-        }
+        std::map<u16, u16> env = batch_run::environment(
+            [](const u16& e) { return e.starts_with(u"Vexa2") || e.starts_with(u"TEXEDIT="); });
         u16 path;
         for (auto& [k, v] : env)
             if (str::equalsNoCase(k, u"PATH")) path = v;
         for (auto it = env.begin(); it != env.end();)
             it = str::equalsNoCase(it->first, u"PATH") ? env.erase(it) : std::next(it);
         env[u"PATH"] = tmp_.file(u"bin") + (path.empty() ? u16() : u";" + path);
-        const u16 folder = tmp_.file(u"doc");
         for (auto& [k, v] : vars) env[k] = v;
-        u16 block;
-        for (auto& [k, v] : env) block += k + u"=" + v + u'\0';
-        block += u'\0';
-
-        SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
-        HANDLE nul = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
-                                 OPEN_EXISTING, 0, nullptr);
-        STARTUPINFOW si{};
-        si.cb = sizeof(si);
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdInput = si.hStdOutput = si.hStdError = nul;
-        PROCESS_INFORMATION pi{};
-        BOOL ok = CreateProcessW(w(batch), nullptr, nullptr, nullptr, TRUE,
-                                 CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, block.data(), w(folder), &si, &pi);
-        CloseHandle(nul);
-        if (!ok) {
-            ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
-            return 0xFFFF;
-        }
-        CloseHandle(pi.hThread);
         // Several TeX passes on a loaded machine.
-        EXPECT_EQ(WaitForSingleObject(pi.hProcess, 300000), WAIT_OBJECT_0);
-        DWORD code = 0xFFFF;
-        GetExitCodeProcess(pi.hProcess, &code);
-        CloseHandle(pi.hProcess);
-        return code;
+        return batch_run::finish(batch_run::start(batch, env, tmp_.file(u"doc")), 300000);
     }
 
     TempDir tmp_;

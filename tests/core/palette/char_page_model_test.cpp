@@ -2,7 +2,7 @@
 
 #include "palette/symbol_table.h"
 #include "settings/setting_keys.h"
-#include "tests/support/temp_dir.h"
+#include "tests/support/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +10,7 @@ namespace {
 
 using char_page::Place;
 
-struct Fixture {
-    explicit Fixture(std::string_view content = {}) {
-        if (!content.empty()) dir.write(ini_keys::FileName, content);
-    }
-    std::string file() const { return dir.read(ini_keys::FileName); }
-    TempDir dir;
-    CSetting settings{dir.path()};
-};
+using Fixture = SettingsFile;
 
 } // namespace
 
