@@ -57,6 +57,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "build the dist target first\n");
         return 1;
     }
+    // As installed: the typesetting page reads the shipped command file.
+    CopyFileW((plugin_test::distFolder() + L"Vexa2cmd.bat").c_str(), plugin_test::path(dir, L"Vexa2cmd.bat").c_str(),
+              FALSE);
     PluginLoader loader;
     if (!loader.load(plugin_test::path(dir, L"vexa2.dll"))) {
         std::fprintf(stderr, "the plug-in did not load\n");

@@ -399,11 +399,14 @@ TEST_F(SettingsSheet, CancelAfterVisitingEveryPageLeavesTheFileAlone) {
     const std::string commands = dir.read(u"Vexa2cmd.bat");
     load();
     int pages = 0;
+    std::vector<int> pagesWithoutDefaults;
     SheetRun r = run([&](HWND sheet) {
         pages = pageCount(sheet);
         for (int i = 0; i < pages; ++i) {
             HWND page = showPage(sheet, i);
-            // A change on every page, and the defaults where a page has them.
+            // Every page can be set back to its defaults.
+            if (!GetDlgItem(page, VEXA_IDC_PAGE_DEFAULTS)) pagesWithoutDefaults.push_back(i);
+            // A change on every page.
             setCheck(page, VEXA_IDC_BASIC_AUTO_EXECUTE, BST_UNCHECKED);
             setCheck(page, VEXA_IDC_CHAR_AUTO_CLOSE, BST_CHECKED);
             setCheck(page, VEXA_IDC_MULTIUSER_MULTI, BST_CHECKED);
@@ -413,6 +416,7 @@ TEST_F(SettingsSheet, CancelAfterVisitingEveryPageLeavesTheFileAlone) {
     ASSERT_TRUE(r.opened);
     EXPECT_TRUE(r.closed);
     EXPECT_EQ(pages, 6);
+    EXPECT_EQ(pagesWithoutDefaults, std::vector<int>{});
     EXPECT_EQ(file(), kStartFile);
     EXPECT_EQ(dir.read(u"Vexa2cmd.bat"), commands);
     EXPECT_TRUE(r.boxes.empty());
