@@ -71,7 +71,7 @@ inline void holdForScreenshot(HWND dialog, int seconds) {
 inline int run(const Options& o, const Dialog& d, const std::string& document,
                const std::function<void(HWND)>& beforeHold = nullptr) {
     TempDir dir;
-    if (!dir.ok() || !plugin_test::install(dir, plugin_test::Language::EnglishConfigured)) {
+    if (!dir.ok() || !plugin_test::install(dir, plugin_test::languageFromEnvironment())) {
         std::fprintf(stderr, "build the dist target first\n");
         return 1;
     }

@@ -29,7 +29,7 @@ HWND editorOf(EditorThread& e) {
 int main(int argc, char** argv) {
     dialog_bench::Options o = dialog_bench::parse(argc, argv);
     TempDir dir;
-    if (!dir.ok() || !plugin_test::install(dir, plugin_test::Language::EnglishConfigured) ||
+    if (!dir.ok() || !plugin_test::install(dir, plugin_test::languageFromEnvironment()) ||
         !support_input::installDictionaries(plugin_test::distFolder(), dir)) {
         std::fprintf(stderr, "build the dist target first\n");
         return 1;

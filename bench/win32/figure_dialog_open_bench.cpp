@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     if (input) markerControl = 1246;
     std::replace(record.begin(), record.end(), ',', '\t');
     TempDir dir;
-    if (!dir.ok() || !plugin_test::install(dir, plugin_test::Language::EnglishConfigured)) {
+    if (!dir.ok() || !plugin_test::install(dir, plugin_test::languageFromEnvironment())) {
         std::fprintf(stderr, "build the dist target first\n");
         return 1;
     }

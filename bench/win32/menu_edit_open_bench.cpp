@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
         else runs = std::max(1, std::atoi(argv[i]));
     }
     TempDir dir;
-    if (!dir.ok() || !plugin_test::install(dir, plugin_test::Language::EnglishConfigured)) {
+    if (!dir.ok() || !plugin_test::install(dir, plugin_test::languageFromEnvironment())) {
         std::fprintf(stderr, "build the dist target first\n");
         return 1;
     }

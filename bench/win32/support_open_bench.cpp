@@ -39,7 +39,7 @@ bool open(HWND w) {
 
 bool measure(const char* label, const std::string* commands) {
     TempDir dir;
-    if (!plugin_test::install(dir, plugin_test::Language::EnglishConfigured) ||
+    if (!plugin_test::install(dir, plugin_test::languageFromEnvironment()) ||
         !in::installDictionaries(plugin_test::distFolder(), dir)) {
         std::fprintf(stderr, "build the dist target first\n");
         return false;

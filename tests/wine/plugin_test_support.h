@@ -31,10 +31,11 @@ inline std::wstring path(const TempDir& dir, const wchar_t* name) {
     return std::wstring(wide::w(dir.path())) + L"\\" + name;
 }
 
-enum class Language { None, EnglishOnly, EnglishConfigured };
+enum class Language { None, EnglishOnly, EnglishConfigured, JapaneseConfigured };
 
 // Copies vexa2.dll (and the English library, with or without a
-// Vexa2Lang.ini naming it) into dir. False when dist/ is incomplete.
+// Vexa2Lang.ini naming it; or both libraries with the Japanese one named)
+// into dir. False when dist/ is incomplete.
 inline bool install(const TempDir& dir, Language language) {
     std::wstring dist = distFolder();
     if (dist.empty() || !dir.ok()) return false;
@@ -45,7 +46,20 @@ inline bool install(const TempDir& dir, Language language) {
         return false;
     if (language == Language::EnglishConfigured)
         return dir.write(u"Vexa2Lang\\Vexa2Lang.ini", "[Language]\r\nDLL=Vexa2EN.dll\r\n");
+    if (language == Language::JapaneseConfigured)
+        return CopyFileW((dist + L"Vexa2Lang\\Vexa2JP.dll").c_str(), path(dir, L"Vexa2Lang\\Vexa2JP.dll").c_str(),
+                         FALSE) &&
+               dir.write(u"Vexa2Lang\\Vexa2Lang.ini", "[Language]\r\nDLL=Vexa2JP.dll\r\n");
     return true;
+}
+
+// The library benchmarks and screenshots install: Japanese when the
+// environment has VEXA_LANGUAGE=ja, else English.
+inline Language languageFromEnvironment() {
+    wchar_t value[8] = {};
+    DWORD n = GetEnvironmentVariableW(L"VEXA_LANGUAGE", value, 8);
+    return n == 2 && value[0] == L'j' && value[1] == L'a' ? Language::JapaneseConfigured
+                                                          : Language::EnglishConfigured;
 }
 
 // A text of the English library, read from it directly, so tests compare
