@@ -155,6 +155,10 @@ constexpr uint32_t EasySupportDictionary = 0x10003;
 constexpr uint32_t PaperSizeDictionary = 0x10004;
 constexpr uint32_t HelpFile = 0x10005;
 
+// Help topics of the main window: its system menu, toolbar customization.
+constexpr uint32_t HelpMainWindow = 0x30001;
+constexpr uint32_t HelpToolbarCustomize = 0x30002;
+
 // Defaults of list settings.
 constexpr uint32_t DefaultUserMenu = 0x20001;
 } // namespace cfgid
