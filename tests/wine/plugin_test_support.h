@@ -41,7 +41,7 @@ inline bool install(const TempDir& dir, Language language) {
     if (dist.empty() || !dir.ok()) return false;
     if (!CopyFileW((dist + L"vexa2.dll").c_str(), path(dir, L"vexa2.dll").c_str(), FALSE)) return false;
     if (language == Language::None) return true;
-    if (!dir.makeFolder(u"Vexa2Lang")) return false;
+    if (!dir.makeFolder(u"Vexa2Lang") && !dir.exists(u"Vexa2Lang")) return false;   // a second install keeps it
     if (!CopyFileW((dist + L"Vexa2Lang\\Vexa2EN.dll").c_str(), path(dir, L"Vexa2Lang\\Vexa2EN.dll").c_str(), FALSE))
         return false;
     if (language == Language::EnglishConfigured)
