@@ -13,13 +13,13 @@ Prints one line per clipped control and exits with 1 when there is one;
 --list also prints every template's size in pixels.
 
 Fonts: templates under LANGUAGE LANG_JAPANESE are measured with
---japanese-font, by default IPAPGothic: the proportional Japanese font that
-the test machines draw the Japanese dialog font with. The other templates
-are measured with --latin-font, by default the same font: the dialog fonts
-they name are not installed on those machines either, so they are drawn
-with it too, and its Latin letters are about as wide as those of the usual
-Windows dialog fonts. Give another face (a name or a font file) to check
-the English library against it.
+--japanese-font, the others with --latin-font; both default to IPAGothic.
+The test machines have no Windows dialog fonts: Wine draws "MS Shell Dlg"
+and "MS UI Gothic" with IPAGothic there, in both locales, and its
+fixed-pitch Latin letters (dialog base units 6x13 at 9 points) are wider
+than those of the usual Windows dialog fonts, so a text that fits here fits
+on Windows too. Give another face (a name or a font file) to check against
+it.
 """
 
 import argparse
@@ -42,7 +42,7 @@ try:
 except ImportError:
     fail("Pillow is missing (Debian: apt-get install python3-pil)")
 
-DEFAULT_FONT = "IPAPGothic"
+DEFAULT_FONT = "IPAGothic"
 ALPHABET = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
 CHECK_ROOM = 13 + 4      # check box or radio mark, and the gap before the text
 PUSH_ROOM = 6            # a push button's frame and focus rectangle
