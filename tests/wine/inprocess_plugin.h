@@ -1,5 +1,5 @@
 // Runs the plug-in's code inside a test process as if the DLL in a test
-// folder were loaded: its module, the English language library, and (for
+// folder were loaded: its module, a language library (mostly English), and (for
 // most tests) the started application with a fresh shared section.
 #pragma once
 #include "frame/win32/language.h"
@@ -13,17 +13,20 @@
 namespace inprocess {
 
 // Call through ASSERT_NO_FATAL_FAILURE: a failed step ends the test.
-inline void useEnglishPlugin(lang_test::PluginFolder& folder) {
+// library: a shipped language library, copied from the build's Vexa2Lang.
+inline void usePlugin(lang_test::PluginFolder& folder, const wchar_t* library) {
     ASSERT_NE(folder.plugin(), nullptr);
-    ASSERT_TRUE(folder.addLibrary(L"Vexa2Lang\\Vexa2EN.dll", u"Vexa2EN.dll"));
-    ASSERT_TRUE(lang::load(folder.plugin(), L"Vexa2EN.dll"));
+    ASSERT_TRUE(folder.addLibrary(std::wstring(L"Vexa2Lang\\") + library, wide::u(library)));
+    ASSERT_TRUE(lang::load(folder.plugin(), library));
     setPluginInstance(folder.plugin());
 }
+inline void useEnglishPlugin(lang_test::PluginFolder& folder) { usePlugin(folder, L"Vexa2EN.dll"); }
 
-inline void startEnglishPlugin(lang_test::PluginFolder& folder) {
-    ASSERT_NO_FATAL_FAILURE(useEnglishPlugin(folder));
+inline void startPlugin(lang_test::PluginFolder& folder, const wchar_t* library) {
+    ASSERT_NO_FATAL_FAILURE(usePlugin(folder, library));
     ASSERT_EQ(app::start(folder.plugin(), folder.dir().path()), app::StartResult::Started);
     shared::state() = initialSharedState();
 }
+inline void startEnglishPlugin(lang_test::PluginFolder& folder) { startPlugin(folder, L"Vexa2EN.dll"); }
 
 } // namespace inprocess

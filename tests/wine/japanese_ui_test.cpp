@@ -1,9 +1,11 @@
 // A Japanese user's first start, on Japanese Windows: the plug-in installed
 // with both language libraries and no language chosen yet takes the
 // Japanese library without asking, and what the user sees first (the
-// toolbar's tool tips, a dialog) is in Japanese. Runs in the Japanese
-// prefix only.
+// toolbar's tool tips, a dialog, the help) is in Japanese. Runs in the
+// Japanese prefix only.
 #include "frame/message_ids.h"
+#include "tests/wine/help_test_support.h"
+#include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/language_test_support.h"
 #include "tests/wine/mainwindow_test_support.h"
 
@@ -20,24 +22,6 @@ bool hasJapanese(const std::wstring& text) {
     for (wchar_t c : text)
         if ((c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF)) return true;
     return false;
-}
-
-// This process's visible dialog boxes.
-std::set<HWND> processDialogs() {
-    struct Collect {
-        std::set<HWND> found;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(w, &process);
-            wchar_t cls[16] = {};
-            GetClassNameW(w, cls, 16);
-            if (process == GetCurrentProcessId() && IsWindowVisible(w) && std::wstring(cls) == L"#32770")
-                reinterpret_cast<Collect*>(self)->found.insert(w);
-            return TRUE;
-        }
-    } collect;
-    EnumWindows(&Collect::visit, reinterpret_cast<LPARAM>(&collect));
-    return collect.found;
 }
 
 std::vector<std::wstring> childTexts(HWND dialog) {
@@ -92,11 +76,11 @@ TEST_F(JapaneseFirstStart, ToolTipsAndADialogAreInJapanese) {
     }
 
     // The date dialog: its caption and its labels come from the Japanese templates.
-    std::set<HWND> before = processDialogs();
+    std::set<HWND> before = help_test::processWindows(L"#32770");
     PostMessageW(main, WM_COMMAND, MAKEWPARAM(DateCommand, 0), 0);
     HWND dialog = nullptr;
     ASSERT_TRUE(host_test::waitFor([&] {
-        for (HWND d : processDialogs())
+        for (HWND d : help_test::processWindows(L"#32770"))
             if (!before.count(d)) dialog = d;
         return dialog != nullptr;
     })) << "the date dialog did not open";
@@ -107,6 +91,18 @@ TEST_F(JapaneseFirstStart, ToolTipsAndADialogAreInJapanese) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     EXPECT_TRUE(host_test::waitFor([&] { return !IsWindow(dialog); }));
     command(e);
+}
+
+// The Japanese help file opens from the system menu and closes with the
+// main window.
+TEST(JapaneseHelp, OpensFromTheSystemMenuAndClosesWithTheMainWindow) {
+    lang_test::PluginFolder f;
+    ASSERT_NO_FATAL_FAILURE(inprocess::startPlugin(f, L"Vexa2JP.dll"));
+    ASSERT_TRUE(f.addLibrary(L"Vexa2Lang\\Vexa2JP.chm", u"Vexa2JP.chm"));
+    std::wstring title;
+    ASSERT_NO_FATAL_FAILURE(help_test::showHelpThenCloseMainWindow(f.plugin(), true, title));
+    app::stop();
+    setPluginInstance(nullptr);
 }
 
 } // namespace

@@ -6,8 +6,7 @@
 #include "frame/win32/module.h"
 #include "frame/win32/plugin_app.h"
 #include "host/editor_thread.h"
-#include "mainwindow/win32/system_menu.h"
-#include "settings/setting_keys.h"
+#include "tests/wine/help_test_support.h"
 #include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/language_test_support.h"
 #include "tests/wine/plugin_test_support.h"
@@ -21,32 +20,6 @@
 using host_test::waitFor;
 using lang_test::PluginFolder;
 
-namespace {
-
-// The visible top-level windows of this process.
-std::set<HWND> processWindows() {
-    struct Collect {
-        std::set<HWND> found;
-        static BOOL CALLBACK visit(HWND w, LPARAM self) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(w, &process);
-            if (process == GetCurrentProcessId() && IsWindowVisible(w))
-                reinterpret_cast<Collect*>(self)->found.insert(w);
-            return TRUE;
-        }
-    } collect;
-    EnumWindows(&Collect::visit, reinterpret_cast<LPARAM>(&collect));
-    return collect.found;
-}
-
-std::set<HWND> newWindows(const std::set<HWND>& before) {
-    std::set<HWND> added;
-    for (HWND w : processWindows())
-        if (!before.count(w)) added.insert(w);
-    return added;
-}
-
-} // namespace
 
 TEST(Help, MissingControlIsReportedNotFatal) {
     PluginFolder f;
@@ -78,18 +51,6 @@ TEST(Help, TopicsNeedALibraryThatNamesAnExistingFile) {
     closeHelpWindows();
 }
 
-namespace {
-// The help windows of the control: new top-level windows of its class.
-std::set<HWND> helpWindows(const std::set<HWND>& before) {
-    std::set<HWND> found;
-    for (HWND w : newWindows(before)) {
-        wchar_t cls[64] = {};
-        GetClassNameW(w, cls, 64);
-        if (std::wstring(cls) == L"HH Parent") found.insert(w);
-    }
-    return found;
-}
-} // namespace
 
 // Help opened from the code and from the main window's system menu, with the
 // test help file and with the shipped English one: a window of the help
@@ -110,47 +71,9 @@ TEST(Help, ClosingTheMainWindowClosesTheHelpWindows) {
         PluginFolder f;
         ASSERT_NO_FATAL_FAILURE(inprocess::startEnglishPlugin(f));
         ASSERT_TRUE(f.addLibrary(c.built, u"Vexa2EN.chm")) << "no help file: chmcmd (fp-utils) is needed to build it";
-        app::settings()->writeInt(ini_keys::basic::Section, ini_keys::basic::Window, 2);   // floating
-        EditorWindowOptions o;
-        o.show = SW_SHOWNOACTIVATE;
-        EditorThread e(o);
-        ASSERT_TRUE(e.started());
-        auto run = [&](const std::function<void(PluginThreadContext&)>& fn) {
-            ASSERT_TRUE(e.run([&](EditorView&) {
-                PluginThreadContext* ctx = app::context();
-                ASSERT_NE(ctx, nullptr);
-                ctx->editorWindow = e.editor();
-                fn(*ctx);
-            }));
-        };
-
-        bool made = false, shown = true;
-        run([&](PluginThreadContext& ctx) { made = ctx.mainWindow.create(e.editor()); });
-        ASSERT_TRUE(made);
-        std::set<HWND> before = processWindows();
-        run([&](PluginThreadContext& ctx) {
-            if (c.fromSystemMenu) SendMessageW(ctx.mainWindow.handle(), WM_SYSCOMMAND, system_menu::Help, 0);
-            else shown = showHelpTopic(f.plugin(), cfgid::HelpOutline);
-        });
-        ASSERT_TRUE(shown);
-        std::set<HWND> help;
-        ASSERT_TRUE(waitFor([&] {
-            help = helpWindows(before);
-            return !help.empty();
-        })) << "no window of the help control opened";
-        wchar_t title[128] = {};
-        GetWindowTextW(*help.begin(), title, 128);
-        EXPECT_STREQ(title, c.title);
-
-        run([&](PluginThreadContext& ctx) { ctx.mainWindow.destroy(); });
-        EXPECT_TRUE(waitFor([&] {
-            for (HWND w : help)
-                if (IsWindow(w)) return false;
-            return true;
-        })) << "a help window outlived the main window";
-
-        run([](PluginThreadContext&) { app::threadEnded(); });
-        e.close();
+        std::wstring title;
+        ASSERT_NO_FATAL_FAILURE(help_test::showHelpThenCloseMainWindow(f.plugin(), c.fromSystemMenu, title));
+        EXPECT_EQ(title, c.title);
         app::stop();
         setPluginInstance(nullptr);
     }
