@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows tree and starts the stand-in host with the plug-in on
-# the sample document. On a display it stays open; without one it runs on a
-# private Xvfb, saves a screenshot and prints its path.
+# the sample document; in Japanese under a Japanese locale
+# (LANG=ja_JP.UTF-8 bash scripts/demo.sh). On a display it stays open;
+# without one it runs on a private Xvfb, saves a screenshot and prints its
+# path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -19,7 +21,19 @@ vexa_start_display
 export WINEPREFIX="${VEXA_DEMO_PREFIX:-$root/build/wine-demo}" WINEDEBUG=-all
 vexa_init_prefix "$WINEPREFIX" "${LANG:-C.UTF-8}"
 
-host=(build/win/bin/hostedit.exe /plugin "$(winepath -w "$root/dist/vexa2.dll")" "$(winepath -w "$root/samples/sample.tex")")
+# The release archive unpacked afresh, as a user installs it: the plug-in
+# writes its settings beside itself, and dist/ stays as built. Japanese
+# locales get the default language (Japanese); others choose English, as a
+# user there would in the language chooser.
+install="$root/build/demo"
+rm -rf "$install" && mkdir -p "$install"
+(cd "$install" && cmake -E tar xf "$(ls "$root"/dist/vexa2-*.zip | head -n 1)")
+case "${LANG:-}" in
+  ja*) ;;
+  *) printf '[Language]\r\nDLL=Vexa2EN.dll\r\n' > "$install/vexa2/Vexa2Lang/Vexa2Lang.ini" ;;
+esac
+
+host=(build/win/bin/hostedit.exe /plugin "$(winepath -w "$install/vexa2/vexa2.dll")" "$(winepath -w "$root/samples/sample.tex")")
 if [ $headless -eq 0 ]; then
   exec wine "${host[@]}"
 fi

@@ -1,6 +1,7 @@
-// The English library's toolbar strip and the texts of the main window: what
-// the toolbar, its tool tips, the status line and the drop-down menus take
-// from the library must be there, fit, and not be mistaken for one another.
+// Each shipped library's toolbar strip and the texts of the main window:
+// what the toolbar, its tool tips, the status line and the drop-down menus
+// take from the library must be there, fit, and not be mistaken for one
+// another, in every language.
 #include "frame/message_ids.h"
 #include "lang/resource_ids.h"
 #include "tests/wine/host_test_support.h"
@@ -21,12 +22,12 @@ constexpr int kCount = VEXA_LANG_TOOLBAR_IMAGE_COUNT;
 constexpr int kButtons = VEXA_LANG_TOOLBAR_IMAGE_TITLE;   // the images after them mark user-menu items
 constexpr size_t kMaxCommandText = 79;   // what the toolbar keeps of a text
 
-class EnglishLibrary : public ::testing::Test {
+class ShippedLibrary : public ::testing::TestWithParam<const wchar_t*> {
 protected:
     void SetUp() override {
-        std::wstring path = host_test::binFolder() + L"Vexa2Lang\\Vexa2EN.dll";
+        std::wstring path = host_test::binFolder() + L"Vexa2Lang\\" + GetParam();
         module_ = LoadLibraryW(path.c_str());
-        ASSERT_NE(module_, nullptr) << "cannot load the built English library";
+        ASSERT_NE(module_, nullptr) << "cannot load the built library";
         message_ = reinterpret_cast<MessageFn>(reinterpret_cast<void*>(GetProcAddress(module_, "GetVexa2MessageW")));
         ASSERT_NE(message_, nullptr);
     }
@@ -79,7 +80,12 @@ std::vector<COLORREF> stripPixels(HBITMAP bitmap, int width, int height) {
 }
 } // namespace
 
-TEST_F(EnglishLibrary, ToolbarStripHasOneDistinctVisibleImagePerButton) {
+INSTANTIATE_TEST_SUITE_P(Languages, ShippedLibrary, ::testing::Values(L"Vexa2EN.dll", L"Vexa2JP.dll"),
+                         [](const ::testing::TestParamInfo<const wchar_t*>& info) {
+                             return std::wstring(info.param) == L"Vexa2EN.dll" ? "English" : "Japanese";
+                         });
+
+TEST_P(ShippedLibrary, ToolbarStripHasOneDistinctVisibleImagePerButton) {
     HBITMAP strip = static_cast<HBITMAP>(LoadImageW(module_, MAKEINTRESOURCEW(VEXA_LANG_TOOLBAR_BITMAP),
                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ASSERT_NE(strip, nullptr);
@@ -116,7 +122,7 @@ TEST_F(EnglishLibrary, ToolbarStripHasOneDistinctVisibleImagePerButton) {
     DeleteObject(strip);
 }
 
-TEST_F(EnglishLibrary, EveryToolbarCommandHasItsOwnShortText) {
+TEST_P(ShippedLibrary, EveryToolbarCommandHasItsOwnShortText) {
     std::vector<uint32_t> commands = toolbarCommands();
     ASSERT_EQ(commands.size(), static_cast<size_t>(kButtons));
     std::set<std::wstring> texts;
@@ -132,7 +138,7 @@ TEST_F(EnglishLibrary, EveryToolbarCommandHasItsOwnShortText) {
     }
 }
 
-TEST_F(EnglishLibrary, EveryCommandTextExistsAndEndsTheGroup) {
+TEST_P(ShippedLibrary, EveryCommandTextExistsAndEndsTheGroup) {
     for (uint32_t id = msgid::FirstCommandText; id <= msgid::LastCommandText; ++id) {
         std::wstring t = text(id);
         EXPECT_FALSE(t.empty()) << std::hex << id;
@@ -146,7 +152,7 @@ TEST_F(EnglishLibrary, EveryCommandTextExistsAndEndsTheGroup) {
         EXPECT_EQ(msgid::commandText(unused), 0u) << unused;
 }
 
-TEST_F(EnglishLibrary, MenuCommandsAreDistinctWithinEachMenu) {
+TEST_P(ShippedLibrary, MenuCommandsAreDistinctWithinEachMenu) {
     // Each range is one drop-down menu's worth of items.
     const std::pair<uint32_t, uint32_t> menus[] = {
         {41145, 41165}, {41166, 41169}, {41170, 41177}, {41178, 41180}, {41181, 41189}, {41190, 41192},
@@ -161,13 +167,13 @@ TEST_F(EnglishLibrary, MenuCommandsAreDistinctWithinEachMenu) {
     }
 }
 
-TEST_F(EnglishLibrary, WindowTextsAreAllThere) {
+TEST_P(ShippedLibrary, WindowTextsAreAllThere) {
     for (uint32_t id = 0x1040001; id <= 0x104003C; ++id) EXPECT_FALSE(text(id).empty()) << std::hex << id;
     EXPECT_EQ(text(0x104003D), L"");
     EXPECT_NE(text(msgid::CommentTooLong).find(L"%d"), std::wstring::npos);
 }
 
-TEST_F(EnglishLibrary, StatusAndToolTipAdditionsJoinCleanly) {
+TEST_P(ShippedLibrary, StatusAndToolTipAdditionsJoinCleanly) {
     // Status-line additions are appended to one line: they start with a
     // space and never break it.
     for (uint32_t id = msgid::StatusSubWindow; id <= msgid::StatusPatternBefore; ++id) {
@@ -189,7 +195,7 @@ TEST_F(EnglishLibrary, StatusAndToolTipAdditionsJoinCleanly) {
     EXPECT_NE(text(msgid::TipTypesetSwapOff), text(msgid::TipTypesetSwapOn));
 }
 
-TEST_F(EnglishLibrary, MenusHaveDistinctItemsAndAccessKeys) {
+TEST_P(ShippedLibrary, MenusHaveDistinctItemsAndAccessKeys) {
     using msgid::MenuAbout, msgid::MenuAdd, msgid::MenuChooseRoot, msgid::MenuClearList, msgid::MenuCloseDocked,
         msgid::MenuCustomizeToolbar, msgid::MenuDelete, msgid::MenuDeleteSettings, msgid::MenuDictionaryEditor,
         msgid::MenuDropDownHelp, msgid::MenuEdit, msgid::MenuFromSource, msgid::MenuHelp, msgid::MenuLockAbsolute,

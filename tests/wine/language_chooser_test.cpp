@@ -189,3 +189,28 @@ TEST(LanguageChooser, MissingLanguageFolderShowsAnEmptyList) {
     EXPECT_FALSE(chooser.accepted());
     EXPECT_FALSE(f.dir().exists(u"Vexa2Lang"));
 }
+
+// The shipped libraries, as installed: both are offered, each under its own
+// language's name, and with no choice saved the default (Japanese) row is
+// the one selected.
+TEST(LanguageChooser, OffersBothShippedLibrariesWithJapaneseSelected) {
+    PluginFolder f;
+    ASSERT_TRUE(f.addLibrary(L"Vexa2Lang\\Vexa2EN.dll", u"Vexa2EN.dll"));
+    ASSERT_TRUE(f.addLibrary(L"Vexa2Lang\\Vexa2JP.dll", u"Vexa2JP.dll"));
+    Seen seen;
+    Watcher w(kCaption, [&](HWND d) {
+        seen = look(d);
+        lang_test::pressButton(d, IDCANCEL);
+    });
+    DialogLanguage chooser(f.plugin(), nullptr, true, false, false, L"");
+    w.join();
+    ASSERT_TRUE(w.found());
+    const Row japanese{L"Vexa2JP.dll", L"\u65E5\u672C\u8A9E"};
+    ASSERT_EQ(seen.rows.size(), 2u);
+    EXPECT_TRUE(seen.rows[0] == japanese || seen.rows[1] == japanese);
+    EXPECT_TRUE(seen.rows[0] == (Row{L"Vexa2EN.dll", L"English"}) || seen.rows[1] == (Row{L"Vexa2EN.dll", L"English"}));
+    ASSERT_GE(seen.selected, 0);
+    EXPECT_EQ(seen.rows[seen.selected], japanese);
+    EXPECT_FALSE(chooser.accepted());
+    EXPECT_EQ(f.languageIni(), "") << "cancel writes no choice";
+}

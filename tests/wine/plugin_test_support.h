@@ -41,7 +41,7 @@ inline bool install(const TempDir& dir, Language language) {
     if (dist.empty() || !dir.ok()) return false;
     if (!CopyFileW((dist + L"vexa2.dll").c_str(), path(dir, L"vexa2.dll").c_str(), FALSE)) return false;
     if (language == Language::None) return true;
-    if (!dir.makeFolder(u"Vexa2Lang")) return false;
+    if (!dir.makeFolder(u"Vexa2Lang") && !dir.exists(u"Vexa2Lang")) return false;   // a second install keeps it
     if (!CopyFileW((dist + L"Vexa2Lang\\Vexa2EN.dll").c_str(), path(dir, L"Vexa2Lang\\Vexa2EN.dll").c_str(), FALSE))
         return false;
     if (language == Language::EnglishConfigured)
@@ -62,17 +62,18 @@ inline Language languageFromEnvironment() {
                                                           : Language::EnglishConfigured;
 }
 
-// A text of the English library, read from it directly, so tests compare
+// A text of a shipped library, read from it directly, so tests compare
 // with what users read without repeating it.
-inline std::wstring englishMessage(uint32_t id) {
-    HMODULE m = LoadLibraryW((distFolder() + L"Vexa2Lang\\Vexa2EN.dll").c_str());
-    if (!m) return L"<no English library>";
+inline std::wstring libraryMessage(const wchar_t* library, uint32_t id) {
+    HMODULE m = LoadLibraryW((distFolder() + L"Vexa2Lang\\" + library).c_str());
+    if (!m) return std::wstring(L"<no library ") + library + L">";
     using Fn = const wchar_t*(WINAPI*)(uint32_t);
     auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(m, "GetVexa2MessageW")));
     std::wstring text = fn && fn(id) ? fn(id) : L"";
     FreeLibrary(m);
     return text;
 }
+inline std::wstring englishMessage(uint32_t id) { return libraryMessage(L"Vexa2EN.dll", id); }
 
 // The ".smVexa2" section of a loaded module, found through its section
 // table: what every process that loads that file shares.
