@@ -764,7 +764,10 @@ void MainWindow::onSysCommand(WPARAM wParam, LPARAM lParam) {
         }
         return;
     }
-    default: break;  // version and help come with their windows
+    case system_menu::Help:
+        showHelpTopic(plugin_, cfgid::HelpMainWindow);
+        return;
+    default: break;
     }
     if (handle()) Window::onSysCommand(wParam, lParam);
 }
@@ -845,6 +848,7 @@ LRESULT MainWindow::onToolbarNotify(NMHDR* header) {
         return TRUE;
     }
     case TBN_BEGINADJUST: idle_ = false; return 0;
+    case TBN_CUSTHELP: showHelpTopic(plugin_, cfgid::HelpToolbarCustomize); return 0;
     case TBN_RESET:
         if (lang::ask(handle(), msgid::AskResetToolbar)) buildButtons(true);
         return 0;

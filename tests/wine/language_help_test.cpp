@@ -6,6 +6,7 @@
 #include "frame/win32/module.h"
 #include "frame/win32/plugin_app.h"
 #include "host/editor_thread.h"
+#include "mainwindow/win32/system_menu.h"
 #include "settings/setting_keys.h"
 #include "tests/wine/inprocess_plugin.h"
 #include "tests/wine/language_test_support.h"
@@ -77,48 +78,82 @@ TEST(Help, TopicsNeedALibraryThatNamesAnExistingFile) {
     closeHelpWindows();
 }
 
+namespace {
+// The help windows of the control: new top-level windows of its class.
+std::set<HWND> helpWindows(const std::set<HWND>& before) {
+    std::set<HWND> found;
+    for (HWND w : newWindows(before)) {
+        wchar_t cls[64] = {};
+        GetClassNameW(w, cls, 64);
+        if (std::wstring(cls) == L"HH Parent") found.insert(w);
+    }
+    return found;
+}
+} // namespace
+
+// Help opened from the code and from the main window's system menu, with the
+// test help file and with the shipped English one: a window of the help
+// control opens, titled by the file's own window type, and closes with the
+// main window.
 TEST(Help, ClosingTheMainWindowClosesTheHelpWindows) {
-    PluginFolder f;
-    ASSERT_NO_FATAL_FAILURE(inprocess::startEnglishPlugin(f));
-    ASSERT_TRUE(f.addLibrary(L"langtest\\Vexa2Test.chm", u"Vexa2EN.chm"))
-        << "no test help file: chmcmd (fp-utils) is needed to build it";
-    app::settings()->writeInt(ini_keys::basic::Section, ini_keys::basic::Window, 2);   // floating
-    EditorWindowOptions o;
-    o.show = SW_SHOWNOACTIVATE;
-    EditorThread e(o);
-    ASSERT_TRUE(e.started());
-    auto run = [&](const std::function<void(PluginThreadContext&)>& fn) {
-        ASSERT_TRUE(e.run([&](EditorView&) {
-            PluginThreadContext* ctx = app::context();
-            ASSERT_NE(ctx, nullptr);
-            ctx->editorWindow = e.editor();
-            fn(*ctx);
-        }));
+    struct Case {
+        const wchar_t* built;   // copied in as the library's Vexa2EN.chm
+        bool fromSystemMenu;    // else showHelpTopic directly
+        const wchar_t* title;   // the caption of the file's Vexa2Help type
     };
+    const Case cases[] = {
+        {L"langtest\\Vexa2Test.chm", false, L"Vexa 2 test help"},
+        {L"Vexa2Lang\\Vexa2EN.chm", true, L"Vexa 2 Help"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.fromSystemMenu ? "system menu, " : "showHelpTopic, ") << c.built);
+        PluginFolder f;
+        ASSERT_NO_FATAL_FAILURE(inprocess::startEnglishPlugin(f));
+        ASSERT_TRUE(f.addLibrary(c.built, u"Vexa2EN.chm")) << "no help file: chmcmd (fp-utils) is needed to build it";
+        app::settings()->writeInt(ini_keys::basic::Section, ini_keys::basic::Window, 2);   // floating
+        EditorWindowOptions o;
+        o.show = SW_SHOWNOACTIVATE;
+        EditorThread e(o);
+        ASSERT_TRUE(e.started());
+        auto run = [&](const std::function<void(PluginThreadContext&)>& fn) {
+            ASSERT_TRUE(e.run([&](EditorView&) {
+                PluginThreadContext* ctx = app::context();
+                ASSERT_NE(ctx, nullptr);
+                ctx->editorWindow = e.editor();
+                fn(*ctx);
+            }));
+        };
 
-    bool made = false, shown = false;
-    run([&](PluginThreadContext& c) { made = c.mainWindow.create(e.editor()); });
-    ASSERT_TRUE(made);
-    std::set<HWND> before = processWindows();
-    run([&](PluginThreadContext&) { shown = showHelpTopic(f.plugin(), cfgid::HelpOutline); });
-    ASSERT_TRUE(shown);
-    std::set<HWND> help;
-    ASSERT_TRUE(waitFor([&] {
-        help = newWindows(before);
-        return !help.empty();
-    }));
+        bool made = false, shown = true;
+        run([&](PluginThreadContext& ctx) { made = ctx.mainWindow.create(e.editor()); });
+        ASSERT_TRUE(made);
+        std::set<HWND> before = processWindows();
+        run([&](PluginThreadContext& ctx) {
+            if (c.fromSystemMenu) SendMessageW(ctx.mainWindow.handle(), WM_SYSCOMMAND, system_menu::Help, 0);
+            else shown = showHelpTopic(f.plugin(), cfgid::HelpOutline);
+        });
+        ASSERT_TRUE(shown);
+        std::set<HWND> help;
+        ASSERT_TRUE(waitFor([&] {
+            help = helpWindows(before);
+            return !help.empty();
+        })) << "no window of the help control opened";
+        wchar_t title[128] = {};
+        GetWindowTextW(*help.begin(), title, 128);
+        EXPECT_STREQ(title, c.title);
 
-    run([&](PluginThreadContext& c) { c.mainWindow.destroy(); });
-    EXPECT_TRUE(waitFor([&] {
-        for (HWND w : help)
-            if (IsWindow(w)) return false;
-        return true;
-    })) << "a help window outlived the main window";
+        run([&](PluginThreadContext& ctx) { ctx.mainWindow.destroy(); });
+        EXPECT_TRUE(waitFor([&] {
+            for (HWND w : help)
+                if (IsWindow(w)) return false;
+            return true;
+        })) << "a help window outlived the main window";
 
-    run([](PluginThreadContext&) { app::threadEnded(); });
-    e.close();
-    app::stop();
-    setPluginInstance(nullptr);
+        run([](PluginThreadContext&) { app::threadEnded(); });
+        e.close();
+        app::stop();
+        setPluginInstance(nullptr);
+    }
 }
 
 // The help window type is asked for with its own command and a place for
