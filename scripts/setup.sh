@@ -25,6 +25,18 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
 fi
 
+# Where the kernel runs no 32-bit programs, Wine cannot run the plug-in; the
+# dialog text-fit test then runs as a 64-bit program (scripts/wine64-fit.sh).
+# Only there: with 32-bit Wine working, the 64-bit loader stays out of it.
+if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  extra=()
+  for p in wine64 g++-mingw-w64-x86-64-posix; do have_pkg "$p" || extra+=("$p"); done
+  if [ ${#extra[@]} -gt 0 ]; then
+    echo "No 32-bit programs here; installing: ${extra[*]}"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${extra[@]}" >/dev/null
+  fi
+fi
+
 # Japanese Windows is emulated with a Japanese Linux locale (code page 932).
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen

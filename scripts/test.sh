@@ -77,6 +77,18 @@ if build windows build/win --toolchain cmake/toolchain-mingw-i686.cmake; then
     echo "=== wine: NOT RUN - this machine cannot execute 32-bit programs (kernel ia32 emulation off)"
     wine_skipped=$(cd build/win && ctest -N -R '^wine' | grep -c 'Test *#')
     run_ctest windows-without-wine build/win -j"$jobs" -E '^wine'
+    # The dialog text-fit test reads only the libraries' resources: it runs
+    # as a 64-bit program in both locales, in place of its two Wine runs.
+    if vexa_start_display; then
+      bash scripts/wine64-fit.sh 2>&1 | tee "$root/build/wine64-fit.log"
+      fit_failed=${PIPESTATUS[0]}
+      vexa_stop_display
+      passed=$((passed + 2 - fit_failed)); failed=$((failed + fit_failed))
+      [ "$fit_failed" -eq 0 ] || status=1
+      wine_skipped=$((wine_skipped - 2))
+    else
+      status=1
+    fi
   elif vexa_start_display; then
     # Both prefixes are made up front: a prefix's first start takes seconds.
     vexa_init_prefix "$root/build/win/wine-en" C.UTF-8 & en=$!

@@ -10,7 +10,11 @@
 //
 // Texts the plug-in puts into controls at run time (from the text table)
 // are not in the templates and are not measured here.
-#include "tests/wine/plugin_test_support.h"
+//
+// It reads the libraries as data only and needs nothing of the plug-in, so
+// it also builds as a 64-bit program: scripts/wine64-fit.sh runs it that way
+// on machines that cannot run 32-bit programs.
+#include "tests/wine/host_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +25,8 @@
 #include <vector>
 
 namespace {
+
+using host_test::distFolder;
 
 struct Misfit {
     std::wstring dialog;   // caption, else the template's name
@@ -216,7 +222,7 @@ Survey survey(const wchar_t* libraryName) {
     InitCommonControlsEx(&icc);
     // Only its resources are read: no code of the library runs, and the
     // templates name no resource of their own (no menus, icons or bitmaps).
-    HMODULE library = LoadLibraryExW((plugin_test::distFolder() + L"Vexa2Lang\\" + libraryName).c_str(), nullptr,
+    HMODULE library = LoadLibraryExW((distFolder() + L"Vexa2Lang\\" + libraryName).c_str(), nullptr,
                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (!library) return result;
     // Stands in for the sheet a page is a child of and the editor a dialog
@@ -245,7 +251,7 @@ std::string table(const char* library, const Survey& s) {
 }
 
 void expectEveryTextFits(const wchar_t* libraryName, const char* label) {
-    ASSERT_FALSE(plugin_test::distFolder().empty()) << "dist/ is not built";
+    ASSERT_FALSE(distFolder().empty()) << "dist/ is not built";
     Survey s = survey(libraryName);
     ASSERT_GT(s.templates, 10) << label << ": the library or its dialog templates could not be read";
     EXPECT_GT(s.controls, s.templates) << label << ": too few texts were measured";

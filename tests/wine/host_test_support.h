@@ -25,6 +25,12 @@ inline std::wstring pluginDll() {
     }
 }
 
+// dist\ of the source tree, with a trailing separator; empty when not built.
+inline std::wstring distFolder() {
+    std::wstring dll = pluginDll();
+    return dll.empty() ? dll : dll.substr(0, dll.find_last_of(L'\\') + 1);
+}
+
 // The folder of the running test program (build\<x>\bin\), with a separator.
 inline std::wstring binFolder() {
     wchar_t buffer[MAX_PATH * 2] = {};

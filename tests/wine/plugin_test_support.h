@@ -21,11 +21,7 @@
 
 namespace plugin_test {
 
-// dist\ of the source tree, with a trailing separator; empty when not built.
-inline std::wstring distFolder() {
-    std::wstring dll = host_test::pluginDll();
-    return dll.empty() ? dll : dll.substr(0, dll.find_last_of(L'\\') + 1);
-}
+using host_test::distFolder;
 
 inline std::wstring path(const TempDir& dir, const wchar_t* name) {
     return std::wstring(wide::w(dir.path())) + L"\\" + name;
