@@ -11,7 +11,7 @@ for p in cmake make g++ pkg-config libgtest-dev googletest libbenchmark-dev \
          g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xauth \
          locales fonts-ipafont-gothic imagemagick x11-apps binutils-mingw-w64-i686 \
          texlive-latex-base texlive-binaries fp-utils \
-         texlive-lang-japanese latexmk python3-pil; do
+         texlive-lang-japanese latexmk; do
   have_pkg "$p" || need+=("$p")
 done
 
