@@ -10,11 +10,13 @@
 
 namespace {
 
-// The configured library, or the one the user picks (a single candidate is
-// taken without asking) when none is configured or it does not load.
+// The configured library (the default one while nothing is configured), or
+// the one the user picks (a single candidate is taken without asking) when
+// that does not load.
 bool loadLanguage(HINSTANCE plugin) {
     std::wstring name = lang::configuredName(plugin);
-    if (!name.empty() && lang::load(plugin, name)) return true;
+    if (name.empty()) name = lang::defaultName();
+    if (lang::load(plugin, name)) return true;
     DialogLanguage chooser(plugin, nullptr, true, true, false, L"");
     name = lang::configuredName(plugin);
     return !name.empty() && lang::load(plugin, name);
