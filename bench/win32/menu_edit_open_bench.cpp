@@ -23,18 +23,16 @@ namespace {
 constexpr UINT MenuEditCommand = 46001;
 constexpr int ListId = 1205;
 constexpr int TreeId = 1206;
-const wchar_t Caption[] = L"Edit the User Menu";
-
 HWND findInThread(EditorThread& e, bool mainWindow) {
     struct Find {
         bool main;
         HWND found = nullptr;
         static BOOL CALLBACK visit(HWND w, LPARAM self) {
             auto* f = reinterpret_cast<Find*>(self);
-            wchar_t text[64] = {};
-            if (f->main) GetClassNameW(w, text, 64);
-            else GetWindowTextW(w, text, 64);
-            bool match = f->main ? std::wstring(text) == L"Vexa2" : IsWindowVisible(w) && std::wstring(text) == Caption;
+            // The editor is the thread's only dialog box; its caption
+            // depends on the installed language.
+            std::wstring cls = host_test::className(w);
+            bool match = f->main ? cls == L"Vexa2" : IsWindowVisible(w) && cls == L"#32770";
             if (!match) return TRUE;
             f->found = w;
             return FALSE;

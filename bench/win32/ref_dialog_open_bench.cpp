@@ -25,7 +25,6 @@ namespace {
 
 constexpr UINT ReferenceCommand = 41022;
 constexpr int ListId = 1205;
-const wchar_t Caption[] = L"Insert a Reference";
 
 template <class F> bool spinUntil(F&& f, std::chrono::milliseconds limit) {
     auto until = std::chrono::steady_clock::now() + limit;
@@ -94,7 +93,7 @@ int main(int argc, char** argv) {
             PostMessageW(main, WM_COMMAND, MAKEWPARAM(ReferenceCommand, BN_CLICKED), 0);
             bool open = spinUntil(
                 [&] {
-                    d = host_test::dialogWithCaption(e.threadId(), Caption);
+                    d = host_test::windowWithControl(e.threadId(), ListId);
                     return d && SendMessageW(GetDlgItem(d, ListId), LVM_GETITEMCOUNT, 0, 0) > 0;
                 },
                 std::chrono::seconds(60));
@@ -119,7 +118,7 @@ int main(int argc, char** argv) {
                 Sleep(static_cast<DWORD>(hold) * 1000);
             }
             PostMessageW(d, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-            spinUntil([&] { return host_test::dialogWithCaption(e.threadId(), Caption) == nullptr; }, std::chrono::seconds(30));
+            spinUntil([&] { return host_test::windowWithControl(e.threadId(), ListId) == nullptr; }, std::chrono::seconds(30));
         }
         e.run([&](EditorView&) { loader.onCommand(e.editor()); });
     }

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the plug-in did not load\n");
         return 1;
     }
-    const std::wstring caption = plugin_test::englishMessage(0x11F0001);
+    const std::wstring caption = plugin_test::installedMessage(0x11F0001);
     std::vector<double> ms;
     {
         EditorWindowOptions o;

@@ -70,6 +70,11 @@ inline std::wstring libraryMessage(const wchar_t* library, uint32_t id) {
     return text;
 }
 inline std::wstring englishMessage(uint32_t id) { return libraryMessage(L"Vexa2EN.dll", id); }
+// A text of the library that languageFromEnvironment() installs.
+inline std::wstring installedMessage(uint32_t id) {
+    return libraryMessage(languageFromEnvironment() == Language::JapaneseConfigured ? L"Vexa2JP.dll" : L"Vexa2EN.dll",
+                          id);
+}
 
 // The ".smVexa2" section of a loaded module, found through its section
 // table: what every process that loads that file shares.
