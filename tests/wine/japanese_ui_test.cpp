@@ -43,8 +43,10 @@ protected:
 };
 
 TEST_F(JapaneseFirstStart, TakesTheJapaneseLibraryWithoutAsking) {
-    // Should the chooser come up after all, it is cancelled so the test ends.
-    lang_test::Watcher chooser(kChooserCaption, [](HWND d) { lang_test::pressButton(d, IDCANCEL); }, 5000);
+    // Should the chooser come up after all, it is confirmed so that the
+    // test ends and fails: cancelling it would leave the plug-in's
+    // "cannot load" message waiting for a user.
+    lang_test::Watcher chooser(kChooserCaption, [](HWND d) { lang_test::pressButton(d, IDOK); }, 5000);
     load();
     chooser.stop();
     chooser.join();
