@@ -23,6 +23,7 @@ namespace {
 constexpr UINT MenuEditCommand = 46001;
 constexpr int ListId = 1205;
 constexpr int TreeId = 1206;
+
 HWND findInThread(EditorThread& e, bool mainWindow) {
     struct Find {
         bool main;
